@@ -1,0 +1,14 @@
+.PHONY: test setup build clean
+
+test: setup
+	scripts/test-all
+
+setup:
+	scripts/setup
+
+build: setup
+	for p in native win32 win64; do cmake --preset $$p >/dev/null && cmake --build --preset $$p || exit 1; done
+
+clean:
+	scripts/wine-run --stop
+	rm -rf build

@@ -1,0 +1,178 @@
+#include "model/memory_hive.h"
+
+#include <algorithm>
+
+#include "common/text.h"
+
+namespace mvane {
+namespace {
+
+// Splits "A\B\C" into its names; an empty name anywhere makes the path invalid.
+std::optional<std::vector<std::string>> SplitPath(const std::string& path) {
+  std::vector<std::string> names;
+  if (path.empty()) return names;
+  std::size_t start = 0;
+  while (true) {
+    const std::size_t end = path.find('\\', start);
+    std::string name = path.substr(start, end == std::string::npos ? std::string::npos : end - start);
+    if (name.empty()) return std::nullopt;
+    names.push_back(std::move(name));
+    if (end == std::string::npos) return names;
+    start = end + 1;
+  }
+}
+
+std::string RefusalKey(RootKey root, const std::vector<std::string>& path) {
+  std::string key = std::to_string(static_cast<std::uint32_t>(root));
+  for (const std::string& name : path) key += "\\" + UpperCaseText(name);
+  return key;
+}
+
+template <typename Item>
+auto FindByName(std::vector<Item>& items, const std::string& name) {
+  return std::find_if(items.begin(), items.end(),
+                      [&](const Item& item) { return SameTextIgnoringCase(item.name, name); });
+}
+
+}  // namespace
+
+MemoryHive::Key* MemoryHive::Find(RootKey root, const std::vector<std::string>& path) {
+  Key* key = &roots_[root];
+  for (const std::string& name : path) {
+    const auto sub = FindByName(key->subkeys, name);
+    if (sub == key->subkeys.end()) return nullptr;
+    key = &*sub;
+  }
+  return key;
+}
+
+MemoryHive::Key* MemoryHive::FindOpened(KeyHandle key) {
+  const auto opened = handles_.find(key);
+  return opened == handles_.end() ? nullptr : Find(opened->second.root, opened->second.path);
+}
+
+bool MemoryHive::IsRefused(const std::set<std::string>& refused, RootKey root,
+                           const std::vector<std::string>& path) const {
+  return refused.count(RefusalKey(root, path)) > 0;
+}
+
+std::optional<KeyHandle> MemoryHive::OpenKey(RootKey root, const std::string& path, bool create) {
+  const auto names = SplitPath(path);
+  if (!names || IsRefused(refusedOpens_, root, *names)) return std::nullopt;
+  Key* key = &roots_[root];
+  for (const std::string& name : *names) {
+    auto sub = FindByName(key->subkeys, name);
+    if (sub == key->subkeys.end()) {
+      if (!create) return std::nullopt;
+      const auto place = std::find_if(key->subkeys.begin(), key->subkeys.end(), [&](const Key& k) {
+        return CompareTextIgnoringCase(k.name, name) > 0;
+      });
+      sub = key->subkeys.insert(place, Key{name, {}, {}});
+    }
+    key = &*sub;
+  }
+  const KeyHandle handle = nextHandle_++;
+  handles_[handle] = {root, *names};
+  return handle;
+}
+
+void MemoryHive::CloseKey(KeyHandle key) { handles_.erase(key); }
+
+ValueQuery MemoryHive::QueryValue(KeyHandle handle, const std::string& name) {
+  Key* key = FindOpened(handle);
+  if (!key) return {QueryOutcome::Failed, {}};
+  const OpenedKey& opened = handles_.at(handle);
+  if (IsRefused(refusedQueries_, opened.root, opened.path)) return {QueryOutcome::Failed, {}};
+  const auto value = FindByName(key->values, name);
+  if (value == key->values.end()) return {QueryOutcome::Missing, {}};
+  return {QueryOutcome::Found, value->value};
+}
+
+bool MemoryHive::CountWrite() {
+  ++writes_;
+  if (failingWrite_ > 0 && --failingWrite_ == 0) return false;
+  return true;
+}
+
+bool MemoryHive::SetValue(KeyHandle handle, const std::string& name, const RegistryValue& value) {
+  Key* key = FindOpened(handle);
+  if (!key || !CountWrite()) return false;
+  const auto existing = FindByName(key->values, name);
+  if (existing != key->values.end()) {
+    existing->value = value;
+  } else {
+    key->values.push_back({name, value});
+  }
+  return true;
+}
+
+bool MemoryHive::DeleteValue(KeyHandle handle, const std::string& name) {
+  Key* key = FindOpened(handle);
+  if (!key || !CountWrite()) return false;
+  const auto existing = FindByName(key->values, name);
+  if (existing == key->values.end()) return false;
+  key->values.erase(existing);
+  return true;
+}
+
+std::vector<std::string> MemoryHive::ListSubkeys(KeyHandle handle) {
+  std::vector<std::string> names;
+  if (const Key* key = FindOpened(handle)) {
+    for (const Key& sub : key->subkeys) names.push_back(sub.name);
+  }
+  return names;
+}
+
+bool MemoryHive::DeleteKey(RootKey root, const std::string& path) {
+  const auto names = SplitPath(path);
+  if (!names || names->empty() || IsRefused(refusedOpens_, root, *names)) return false;
+  const std::vector<std::string> parentPath(names->begin(), names->end() - 1);
+  Key* parent = Find(root, parentPath);
+  if (!parent) return false;
+  const auto key = FindByName(parent->subkeys, names->back());
+  if (key == parent->subkeys.end() || !key->subkeys.empty()) return false;
+  parent->subkeys.erase(key);
+  return true;
+}
+
+void MemoryHive::RefuseOpen(RootKey root, const std::string& path) {
+  refusedOpens_.insert(RefusalKey(root, SplitPath(path).value_or(std::vector<std::string>{})));
+}
+
+void MemoryHive::RefuseQuery(RootKey root, const std::string& path) {
+  refusedQueries_.insert(RefusalKey(root, SplitPath(path).value_or(std::vector<std::string>{})));
+}
+
+void MemoryHive::FailWrite(int n) { failingWrite_ = n; }
+
+bool MemoryHive::SameContents(const MemoryHive& other) const {
+  // A root that was only looked at compares equal to one never touched.
+  const auto rootOf = [](const MemoryHive& hive, RootKey root) {
+    const auto found = hive.roots_.find(root);
+    return found == hive.roots_.end() ? Key{} : found->second;
+  };
+  for (const RootKey root : {RootKey::CurrentUser, RootKey::LocalMachine}) {
+    if (!(rootOf(*this, root) == rootOf(other, root))) return false;
+  }
+  return true;
+}
+
+void MemoryHive::DumpKey(const Key& key, const std::string& path, std::string& out) {
+  out += path + "\n";
+  for (const Value& value : key.values) {
+    out += "  \"" + value.name + "\" type " + std::to_string(value.value.type) + ":";
+    for (const std::uint8_t byte : value.value.data) out += " " + std::to_string(byte);
+    out += "\n";
+  }
+  for (const Key& sub : key.subkeys) DumpKey(sub, path + "\\" + sub.name, out);
+}
+
+std::string MemoryHive::Dump() const {
+  std::string out;
+  for (const auto& [root, key] : roots_) {
+    DumpKey(key, root == RootKey::CurrentUser ? "HKCU" : "HKLM", out);
+  }
+  return out;
+}
+
+}  // namespace mvane
