@@ -1,0 +1,78 @@
+#include "common/message_box_layout.h"
+
+#include <algorithm>
+
+#include "common/text.h"
+
+namespace mvane {
+namespace {
+
+constexpr int ButtonStep = MessageBoxButtonWidth + 10;
+
+struct ButtonSet {
+  std::vector<std::pair<const char*, int>> buttons;  // caption, result
+  int minimumWidth;
+};
+
+ButtonSet ButtonSetFor(int code) {
+  switch (code) {
+    case ButtonSetOk:
+      return {{{"OK", ResultOk}}, 95};
+    case ButtonSetOkCancel:
+      return {{{"OK", ResultOk}, {"キャンセル", ResultCancel}}, 180};
+    case ButtonSetYesNoCancel:
+      return {{{"はい(&Y)", ResultYes}, {"いいえ(&N)", ResultNo}, {"キャンセル", ResultCancel}}, 265};
+    case ButtonSetYesNo:
+      return {{{"はい(&Y)", ResultYes}, {"いいえ(&N)", ResultNo}}, 180};
+    default:
+      return {{{"OK", ResultOk}}, 265};
+  }
+}
+
+}  // namespace
+
+std::vector<std::string> MessageLines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::size_t start = 0;
+  while (start < text.size()) {
+    const std::size_t end = text.find('\n', start);
+    if (end == std::string::npos) {
+      lines.push_back(text.substr(start));
+      break;
+    }
+    lines.push_back(text.substr(start, end - start));
+    start = end + 1;
+  }
+  return lines;
+}
+
+MessageBoxLayout LayOutMessageBox(ScreenPoint centre, bool longText, const std::string& text, int buttonSet,
+                                  FrameSize frame, int screenWidth, int screenHeight) {
+  MessageBoxLayout layout;
+  layout.Lines = MessageLines(text);
+  layout.LongText = longText;
+  const ButtonSet set = ButtonSetFor(buttonSet);
+
+  int outerWidth = 300;
+  int outerHeight = 200;
+  if (!longText) {
+    std::size_t longest = 0;
+    for (const std::string& line : layout.Lines) longest = std::max(longest, Cp932ByteLength(line));
+    outerWidth = std::max(static_cast<int>(longest) * 6 + 50, set.minimumWidth);
+    outerHeight = static_cast<int>(layout.Lines.size()) * 10 + 90 + frame.Height;
+  }
+  layout.Outer = CentredOn(centre, outerHeight, outerWidth);
+  KeepOnScreen(layout.Outer, screenWidth, screenHeight);
+  layout.ClientWidth = outerWidth - frame.Width;
+  layout.ClientHeight = outerHeight - frame.Height;
+
+  const int count = static_cast<int>(set.buttons.size());
+  int left = (layout.ClientWidth - (count * ButtonStep - 10)) / 2;
+  for (const auto& [caption, result] : set.buttons) {
+    layout.Buttons.push_back({caption, result, left, layout.Buttons.empty()});
+    left += ButtonStep;
+  }
+  return layout;
+}
+
+}  // namespace mvane
