@@ -1,7 +1,10 @@
-.PHONY: test setup build clean
+.PHONY: test demo setup build clean
 
 test: setup
 	scripts/test-all
+
+demo: setup
+	scripts/demo
 
 setup:
 	scripts/setup

@@ -1,5 +1,7 @@
-// The program's entry: one instance, the command line, then the tool itself.
+// The program's entry: one instance, the command line, then the four forms and the
+// message loop.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <exception>
 
@@ -8,6 +10,28 @@
 #include "platform/win32/error_report.h"
 #include "platform/win32/startup_services.h"
 #include "platform/win32/win32_hive.h"
+#include "ui/editor/form2.h"
+#include "ui/exit/form3.h"
+#include "ui/form/form.h"
+#include "ui/main/form1.h"
+#include "ui/msgbox/form_my_mb.h"
+
+namespace {
+
+void RunTool(mvane::RegistryHive& hive) {
+  const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX),
+                                      ICC_BAR_CLASSES | ICC_LISTVIEW_CLASSES | ICC_TAB_CLASSES | ICC_UPDOWN_CLASS};
+  InitCommonControlsEx(&controls);
+  mvane::ui::TForm1 form1(hive);
+  mvane::ui::TForm2 form2(form1.Handle());
+  mvane::ui::TForm3 form3(form1.Handle());
+  mvane::ui::TFormMyMB formMyMB(form1.Handle());
+  form1.SetMessageBox(&formMyMB);
+  ShowWindow(form1.Handle(), SW_SHOWNORMAL);
+  mvane::ui::RunMessageLoop();
+}
+
+}  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   try {
@@ -17,6 +41,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     if (mvane::HandleCommandLine(hive, mvane::CommandLineArguments(), mvane::ProgramPath(), services)) {
       return 0;
     }
+    RunTool(hive);
   } catch (const std::exception& error) {
     mvane::ShowStandardErrorReport(error.what());
   }

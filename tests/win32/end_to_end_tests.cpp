@@ -3,13 +3,12 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <string>
-#include <thread>
 
 #include "model/registry_accessor.h"
 #include "platform/win32/wide.h"
 #include "platform/win32/win32_hive.h"
+#include "win32/ui_driver.h"
 
 namespace mvane::testing {
 namespace {
@@ -17,7 +16,6 @@ namespace {
 const std::string OwnKeyPath = "\\Software\\Corvell\\MVANE";
 const std::string VersionedKey = "\\Software\\Corvell\\MVANE\\1.0";
 const wchar_t* const UninstallCaption = L"Mailvane アンインストール";
-constexpr DWORD TimeoutMs = 20000;
 
 std::wstring ProgramBeside(const wchar_t* name) {
   wchar_t self[MAX_PATH * 4];
@@ -46,7 +44,7 @@ class RunningProgram {
   DWORD Id() const { return process_.dwProcessId; }
   // The exit code, or STILL_ACTIVE when it has not ended in time.
   DWORD WaitForExit() const {
-    WaitForSingleObject(process_.hProcess, TimeoutMs);
+    WaitForSingleObject(process_.hProcess, UiTimeoutMs);
     DWORD code = STILL_ACTIVE;
     GetExitCodeProcess(process_.hProcess, &code);
     return code;
@@ -57,59 +55,9 @@ class RunningProgram {
   bool started_ = false;
 };
 
-struct WindowSearch {
-  DWORD processId;
-  std::wstring caption;
-  HWND found;
-};
-
-BOOL CALLBACK MatchMessageBox(HWND window, LPARAM context) {
-  auto& search = *reinterpret_cast<WindowSearch*>(context);
-  DWORD owner = 0;
-  GetWindowThreadProcessId(window, &owner);
-  wchar_t className[64];
-  wchar_t caption[256];
-  GetClassNameW(window, className, static_cast<int>(std::size(className)));
-  GetWindowTextW(window, caption, static_cast<int>(std::size(caption)));
-  if (owner == search.processId && IsWindowVisible(window) && std::wstring(className) == L"#32770" &&
-      search.caption == caption) {
-    search.found = window;
-    return FALSE;
-  }
-  return TRUE;
-}
-
 // The program's system message box with this caption, once it shows.
 HWND WaitForMessageBox(const RunningProgram& program, const wchar_t* caption) {
-  const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(TimeoutMs);
-  while (std::chrono::steady_clock::now() < deadline) {
-    WindowSearch search{program.Id(), caption, nullptr};
-    EnumWindows(MatchMessageBox, reinterpret_cast<LPARAM>(&search));
-    if (search.found) return search.found;
-    std::this_thread::sleep_for(std::chrono::milliseconds(50));
-  }
-  return nullptr;
-}
-
-BOOL CALLBACK CollectStaticText(HWND child, LPARAM context) {
-  wchar_t className[64];
-  GetClassNameW(child, className, static_cast<int>(std::size(className)));
-  if (_wcsicmp(className, L"Static") == 0) {
-    wchar_t text[1024];
-    const int length = GetWindowTextW(child, text, static_cast<int>(std::size(text)));
-    if (length > 0) *reinterpret_cast<std::wstring*>(context) += std::wstring(text, length);
-  }
-  return TRUE;
-}
-
-std::string MessageText(HWND box) {
-  std::wstring text;
-  EnumChildWindows(box, CollectStaticText, reinterpret_cast<LPARAM>(&text));
-  return Narrow(text);
-}
-
-void Press(HWND box, int button) {
-  PostMessageW(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, button)));
+  return WaitForWindow(program.Id(), L"#32770", caption);
 }
 
 class EndToEnd : public ::testing::Test {
@@ -138,12 +86,25 @@ class EndToEnd : public ::testing::Test {
   Win32Hive hive_;
 };
 
-TEST_F(EndToEnd, StartWithoutArgumentsRecordsPathAndVersion) {
+TEST_F(EndToEnd, StartWithoutArgumentsRecordsPathAndVersionAndOpensTheMainWindow) {
   RunningProgram program(L"");
   ASSERT_TRUE(program.Started());
-  EXPECT_EQ(program.WaitForExit(), 0u);
+  const HWND main = WaitForWindow(program.Id(), L"TForm1", L"Mailvane");
+  ASSERT_NE(main, nullptr);
   EXPECT_EQ(Text(VersionedKey, "Path"), Narrow(ProgramBeside(L"MVANE.exe")));
   EXPECT_EQ(Text(OwnKeyPath, "Current Version"), "1.0");
+
+  // The close box ends the tool, which stores its placement on the way out.
+  SetWindowPos(main, nullptr, 30, 40, 500, 360, SWP_NOZORDER);
+  PostMessageW(main, WM_CLOSE, 0, 0);
+  EXPECT_EQ(program.WaitForExit(), 0u);
+  RegistryAccessor reg(hive_);
+  reg.SetRoot(RootKey::CurrentUser);
+  ASSERT_TRUE(reg.OpenPath(VersionedKey, false));
+  EXPECT_EQ(reg.ReadNumber("Left"), 30);
+  EXPECT_EQ(reg.ReadNumber("Top"), 40);
+  EXPECT_EQ(reg.ReadNumber("Width"), 500);
+  EXPECT_EQ(reg.ReadNumber("Height"), 360);
 }
 
 TEST_F(EndToEnd, SecondInstanceEndsAtOnceWithMinusOne) {
@@ -165,14 +126,14 @@ TEST_F(EndToEnd, UninstallConfirmedRemovesTheVersionedKeyAndKeepsTheVersion) {
 
   HWND question = WaitForMessageBox(program, UninstallCaption);
   ASSERT_NE(question, nullptr);
-  EXPECT_EQ(MessageText(question), "Mailvane のレジストリを削除します");
+  EXPECT_EQ(WindowText(question), "Mailvane のレジストリを削除します");
   Press(question, IDOK);
 
   // The closing message has the same caption: wait for the question to go first.
   for (int i = 0; i < 200 && IsWindow(question); ++i) Sleep(50);
   HWND done = WaitForMessageBox(program, UninstallCaption);
   ASSERT_NE(done, nullptr);
-  EXPECT_EQ(MessageText(done), "Mailvane のレジストリを削除しました\n\nファイルは手作業で削除してください");
+  EXPECT_EQ(WindowText(done), "Mailvane のレジストリを削除しました\n\nファイルは手作業で削除してください");
   Press(done, IDOK);
 
   EXPECT_EQ(program.WaitForExit(), 0u);

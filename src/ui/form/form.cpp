@@ -1,0 +1,155 @@
+#include "ui/form/form.h"
+
+#include <exception>
+
+#include "platform/win32/error_report.h"
+#include "platform/win32/startup_services.h"
+#include "platform/win32/wide.h"
+
+namespace mvane::ui {
+namespace {
+
+// Every form uses the same face: a proportional Japanese gothic, 12 pixels high.
+HFONT CreateFormFont(const Scaler& scale) {
+  return CreateFontW(-scale(12), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS,
+                     CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, L"ＭＳ Ｐゴシック");
+}
+
+int ScreenDpi() {
+  const HDC screen = GetDC(nullptr);
+  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+  return dpi > 0 ? dpi : 96;
+}
+
+}  // namespace
+
+void Guarded(const std::function<void()>& handler) {
+  try {
+    handler();
+  } catch (const std::exception& error) {
+    ShowStandardErrorReport(error.what());
+  }
+}
+
+Form::Form(const wchar_t* className) : className_(className), scale_(ScreenDpi()) {}
+
+Form::~Form() {
+  if (hwnd_) DestroyWindow(hwnd_);
+  if (font_) DeleteObject(font_);
+}
+
+void Form::RegisterFormClass() {
+  WNDCLASSEXW windowClass{};
+  windowClass.cbSize = sizeof windowClass;
+  if (GetClassInfoExW(GetModuleHandleW(nullptr), className_, &windowClass)) return;
+  windowClass.style = CS_DBLCLKS;
+  windowClass.lpfnWndProc = WindowProc;
+  windowClass.hInstance = GetModuleHandleW(nullptr);
+  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  windowClass.hIcon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1));
+  windowClass.lpszClassName = className_;
+  RegisterClassExW(&windowClass);
+}
+
+void Form::CreateForm(HWND owner, DWORD style, DWORD exStyle, int left, int top, int clientWidth, int clientHeight,
+                      const std::string& caption) {
+  RegisterFormClass();
+  font_ = CreateFormFont(scale_);
+  RECT outer{0, 0, scale_(clientWidth), scale_(clientHeight)};
+  AdjustWindowRectEx(&outer, style, FALSE, exStyle);
+  CreateWindowExW(exStyle, className_, Wide(caption).c_str(), style, scale_(left), scale_(top),
+                  outer.right - outer.left, outer.bottom - outer.top, owner, nullptr, GetModuleHandleW(nullptr),
+                  this);
+}
+
+HWND Form::AddControl(const ControlSpec& spec) {
+  const HWND control =
+      CreateWindowExW(spec.exStyle, spec.className, Wide(spec.text).c_str(), WS_CHILD | spec.style,
+                      scale_(spec.left), scale_(spec.top), scale_(spec.width), scale_(spec.height), hwnd_,
+                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), GetModuleHandleW(nullptr), nullptr);
+  SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+  if (spec.helpContext) SetWindowContextHelpId(control, spec.helpContext);
+  return control;
+}
+
+LRESULT CALLBACK Form::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* form = static_cast<Form*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    form->hwnd_ = hwnd;
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
+  }
+  auto* form = reinterpret_cast<Form*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  if (!form) return DefWindowProcW(hwnd, message, wParam, lParam);
+  if (message == WM_NCDESTROY) {
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+    form->hwnd_ = nullptr;
+    return DefWindowProcW(hwnd, message, wParam, lParam);
+  }
+  LRESULT result = 0;
+  Guarded([&] { result = form->OnMessage(message, wParam, lParam); });
+  return result;
+}
+
+LRESULT Form::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_CLOSE:
+      if (inModalLoop_) {
+        modalResult_ = 2;
+        return 0;
+      }
+      break;
+    case DM_GETDEFID:
+      if (const int id = DefaultButton()) return MAKELRESULT(id, DC_HASDEFID);
+      return 0;
+  }
+  return DefWindowProcW(hwnd_, message, wParam, lParam);
+}
+
+int Form::ShowModal() {
+  const HWND owner = GetWindow(hwnd_, GW_OWNER);
+  modalResult_ = 0;
+  inModalLoop_ = true;
+  if (owner) EnableWindow(owner, FALSE);
+  ShowWindow(hwnd_, SW_SHOW);
+  SetForegroundWindow(hwnd_);
+  OnShow();
+  MSG message;
+  while (modalResult_ == 0) {
+    const BOOL got = GetMessageW(&message, nullptr, 0, 0);
+    if (got <= 0) {
+      // The program is ending: pass the quit request on to the outer loop.
+      PostQuitMessage(got == 0 ? static_cast<int>(message.wParam) : 0);
+      modalResult_ = 2;
+      break;
+    }
+    if (!IsDialogMessageW(hwnd_, &message)) {
+      TranslateMessage(&message);
+      DispatchMessageW(&message);
+    }
+  }
+  // The owner comes back before the form hides, so that it gets the activation.
+  if (owner) EnableWindow(owner, TRUE);
+  ShowWindow(hwnd_, SW_HIDE);
+  inModalLoop_ = false;
+  return modalResult_;
+}
+
+int RunMessageLoop() {
+  MSG message;
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    const HWND top = GetAncestor(message.hwnd, GA_ROOT);
+    if (top && IsDialogMessageW(top, &message)) continue;
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+  return static_cast<int>(message.wParam);
+}
+
+std::wstring ProgramFolder() {
+  const std::wstring path = Wide(ProgramPath());
+  return path.substr(0, path.find_last_of(L'\\') + 1);
+}
+
+}  // namespace mvane::ui

@@ -1,0 +1,88 @@
+// The small form layer every window of the tool is built on: one window class per
+// form, controls made from layout tables, a modal loop with modal results, and the
+// handler guard.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+namespace mvane::ui {
+
+// Runs an event handler; an error that escapes it is shown as the standard error
+// report and the program goes on.
+void Guarded(const std::function<void()>& handler);
+
+// Converts the layout tables' pixels (96 DPI) to the screen's.
+class Scaler {
+ public:
+  explicit Scaler(int dpi = 96) : dpi_(dpi) {}
+  int operator()(int designPixels) const { return MulDiv(designPixels, dpi_, 96); }
+  int Unscale(int pixels) const { return MulDiv(pixels, 96, dpi_); }
+  int Dpi() const { return dpi_; }
+
+ private:
+  int dpi_;
+};
+
+// One child control, as a form's layout table gives it (design pixels).
+struct ControlSpec {
+  const wchar_t* className;
+  int id;
+  std::string text;
+  int left, top, width, height;
+  DWORD style;
+  DWORD exStyle = 0;
+  int helpContext = 0;
+};
+
+class Form {
+ public:
+  explicit Form(const wchar_t* className);
+  virtual ~Form();
+  Form(const Form&) = delete;
+  Form& operator=(const Form&) = delete;
+
+  HWND Handle() const { return hwnd_; }
+  const Scaler& Scale() const { return scale_; }
+  HFONT Font() const { return font_; }
+
+  // Shows the form modally over its owner, which is disabled meanwhile, and returns
+  // the modal result: what a handler set, or 2 when the form was closed.
+  int ShowModal();
+  bool InModalLoop() const { return inModalLoop_; }
+  void SetModalResult(int result) { modalResult_ = result; }
+
+ protected:
+  // Makes the window with a client area of the given design size.
+  void CreateForm(HWND owner, DWORD style, DWORD exStyle, int left, int top, int clientWidth, int clientHeight,
+                  const std::string& caption);
+  HWND AddControl(const ControlSpec& spec);
+  HWND Control(int id) const { return GetDlgItem(hwnd_, id); }
+
+  // Every message of the window, inside the handler guard.
+  virtual LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  virtual void OnShow() {}
+  // The control that Enter presses (DM_GETDEFID); 0 for none.
+  virtual int DefaultButton() const { return 0; }
+
+ private:
+  static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  void RegisterFormClass();
+
+  const wchar_t* className_;
+  HWND hwnd_ = nullptr;
+  HFONT font_ = nullptr;
+  Scaler scale_;
+  int modalResult_ = 0;
+  bool inModalLoop_ = false;
+};
+
+// The message loop of the main window; returns when the program is told to quit.
+int RunMessageLoop();
+
+// The program's folder, with a trailing backslash.
+std::wstring ProgramFolder();
+
+}  // namespace mvane::ui

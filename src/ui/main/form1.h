@@ -1,0 +1,72 @@
+// TForm1: the main window.
+#pragma once
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <string>
+
+#include "common/main_window_layout.h"
+#include "common/placement.h"
+#include "model/registry_hive.h"
+#include "ui/form/form.h"
+#include "ui/msgbox/form_my_mb.h"
+
+namespace mvane::ui {
+
+inline constexpr const char* AboutText =
+    "Mailvane  ﾊﾞｰｼﾞｮﾝ 1.0\n\n"
+    "Outlook Express 4.x の設定に名前を付けて保存し、切り替えて使うためのツールです\n\n"
+    "Copyright (C) 2026 Corvell";
+
+class TForm1 : public Form {
+ public:
+  explicit TForm1(RegistryHive& hive);
+  ~TForm1() override;
+
+  void SetMessageBox(TFormMyMB* formMyMB) { formMyMB_ = formMyMB; }
+  Placement WindowPlacement() const;
+  int SignViewHeight() const { return signViewHeight_; }
+  int SigTitleHeight() const { return sigTitleHeight_; }
+
+ protected:
+  LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  void CreateToolbar();
+  void CreateListView();
+  void CreateMenus();
+  void FormCreate();
+  void FormResize();
+  void FormDestroy();
+  void LayOutChildren();
+  void PaintPanels(HDC dc);
+  void PanelSplitterMouseMove(int y, bool leftButtonDown);
+  void PanelSigTitleDblClick();
+  void DisplayChanged(int screenWidth, int screenHeight);
+  void ButtonHelpClick();
+  void ButtonCancelClick();
+  void KTessel21Click();
+  void OnCommand(int id);
+  LRESULT OnNotify(const NMHDR& header);
+  void ShowContextMenu(LPARAM position);
+  int ListPanelHeight() const;
+  ScreenPoint Centre() const;
+
+  RegistryHive& hive_;
+  TFormMyMB* formMyMB_ = nullptr;
+  HWND toolbar_ = nullptr;
+  HWND listView_ = nullptr;
+  HWND memoSig_ = nullptr;
+  HWND statusBar_ = nullptr;
+  HMENU popupMenu1_ = nullptr;
+  HIMAGELIST toolbarImages_ = nullptr;
+  HIMAGELIST toolbarDisabledImages_ = nullptr;
+  HIMAGELIST imageList1_ = nullptr;
+  MainWindowAreas areas_;
+  int signViewHeight_ = SignViewDesignHeight;
+  int sigTitleHeight_ = mvane::SigTitleHeight;
+  bool draggingSplitter_ = false;
+};
+
+}  // namespace mvane::ui
