@@ -8,6 +8,7 @@ namespace mvane {
 namespace {
 
 constexpr int ButtonStep = MessageBoxButtonWidth + 10;
+constexpr int MemoMargin = 4;  // the edit control's own space above and below the text
 
 struct ButtonSet {
   std::vector<std::pair<const char*, int>> buttons;  // caption, result
@@ -47,7 +48,7 @@ std::vector<std::string> MessageLines(const std::string& text) {
 }
 
 MessageBoxLayout LayOutMessageBox(ScreenPoint centre, bool longText, const std::string& text, int buttonSet,
-                                  FrameSize frame, int screenWidth, int screenHeight) {
+                                  FrameSize frame, int screenWidth, int screenHeight, const MessageFont& font) {
   MessageBoxLayout layout;
   layout.Lines = MessageLines(text);
   layout.LongText = longText;
@@ -57,9 +58,17 @@ MessageBoxLayout LayOutMessageBox(ScreenPoint centre, bool longText, const std::
   int outerHeight = 200;
   if (!longText) {
     std::size_t longest = 0;
-    for (const std::string& line : layout.Lines) longest = std::max(longest, Cp932ByteLength(line));
-    outerWidth = std::max(static_cast<int>(longest) * 6 + 50, set.minimumWidth);
-    outerHeight = static_cast<int>(layout.Lines.size()) * 10 + 90 + frame.Height;
+    int widest = 0;
+    for (const std::string& line : layout.Lines) {
+      longest = std::max(longest, Cp932ByteLength(line));
+      if (font.LineWidth) widest = std::max(widest, font.LineWidth(line));
+    }
+    const int lines = static_cast<int>(layout.Lines.size());
+    outerWidth = std::max({static_cast<int>(longest) * 6 + 50, widest + 2 * MessageBoxSideBand + frame.Width,
+                           set.minimumWidth});
+    const int textHeight = lines == 0 ? 0 : lines * font.LineHeight + MemoMargin;
+    const int clientHeight = std::max(lines * 10 + 90, MessageBoxTopBand + textHeight + MessageBoxButtonBand);
+    outerHeight = clientHeight + frame.Height;
   }
   layout.Outer = CentredOn(centre, outerHeight, outerWidth);
   KeepOnScreen(layout.Outer, screenWidth, screenHeight);

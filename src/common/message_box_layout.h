@@ -1,6 +1,7 @@
 // The size, place and buttons of the tool's message box, worked out from its text.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -34,6 +35,14 @@ struct FrameSize {
   int Height = 0;  // outer height minus client height
 };
 
+// How the box's font draws text. The sizes assume a 12-pixel font whose half-width
+// characters are 6 pixels wide; a font that draws wider or taller makes the box grow
+// so that no text is cut off.
+struct MessageFont {
+  int LineHeight = 12;
+  std::function<int(const std::string&)> LineWidth;  // pixels; empty: 6 per CP932 byte
+};
+
 struct MessageBoxLayout {
   std::vector<std::string> Lines;
   Placement Outer;       // the whole box on the screen
@@ -54,6 +63,7 @@ inline constexpr int MessageBoxButtonTop = 8;
 std::vector<std::string> MessageLines(const std::string& text);
 
 MessageBoxLayout LayOutMessageBox(ScreenPoint centre, bool longText, const std::string& text, int buttonSet,
-                                  FrameSize frame, int screenWidth, int screenHeight);
+                                  FrameSize frame, int screenWidth, int screenHeight,
+                                  const MessageFont& font = MessageFont{});
 
 }  // namespace mvane

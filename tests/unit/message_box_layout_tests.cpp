@@ -70,6 +70,19 @@ TEST(MessageBoxLayout, CentredOnThePointAndKeptOnTheScreen) {
   EXPECT_EQ(LayOutMessageBox(Middle, false, wide, ButtonSetOk, Frame, 1024, 768).Outer.Left, 0);
 }
 
+TEST(MessageBoxLayout, GrowsWhenTheFontDrawsLargerThanItsCell) {
+  const std::string fiveLines = "a\n\nb\n\nc";
+  EXPECT_EQ(LayOutMessageBox(Middle, false, fiveLines, ButtonSetOk, Frame, 1024, 768).ClientHeight, 140);
+  MessageFont tall{17, [](const std::string& line) { return static_cast<int>(line.size()) * 20; }};
+  const MessageBoxLayout layout = LayOutMessageBox(Middle, false, fiveLines, ButtonSetOk, Frame, 1024, 768, tall);
+  EXPECT_EQ(layout.ClientHeight, 25 + 5 * 17 + 4 + 45);
+  EXPECT_EQ(LayOutMessageBox(Middle, false, std::string(20, 'w'), ButtonSetOk, Frame, 1024, 768, tall).Outer.Width,
+            20 * 20 + 50 + 6);
+  // Nine lines of the design font need more than the ten pixels a line the sizes allow.
+  EXPECT_EQ(LayOutMessageBox(Middle, false, "1\n2\n3\n4\n5\n6\n7\n8\n9", ButtonSetOk, Frame, 1024, 768).ClientHeight,
+            25 + 9 * 12 + 4 + 45);
+}
+
 TEST(MessageBoxLayout, LongTextHasAFixedSize) {
   const MessageBoxLayout layout = LayOutMessageBox(Middle, true, std::string(500, 'a'), ButtonSetOk, Frame, 1024, 768);
   EXPECT_EQ(layout.Outer, (Placement{284, 362, 200, 300}));

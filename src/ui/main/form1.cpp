@@ -389,6 +389,13 @@ LRESULT TForm1::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
       }
       break;
+    case WM_CTLCOLORSTATIC:
+      // A read-only memo would take the button face; the preview reads as a page.
+      if (reinterpret_cast<HWND>(lParam) == memoSig_) {
+        SetBkColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_WINDOW));
+        return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
+      }
+      break;
     case WM_HELP: {
       const auto* info = reinterpret_cast<const HELPINFO*>(lParam);
       OpenHelp(info->dwContextId ? static_cast<int>(info->dwContextId) : HelpContextMain);

@@ -20,6 +20,26 @@ std::string WithCrLf(const std::string& text) {
   return out;
 }
 
+// How the form's font draws, in design pixels.
+MessageFont MeasuredFont(HWND window, HFONT font, const Scaler& scale) {
+  const HDC dc = GetDC(window);
+  const HGDIOBJ old = SelectObject(dc, font);
+  TEXTMETRICW metrics{};
+  GetTextMetricsW(dc, &metrics);
+  SelectObject(dc, old);
+  ReleaseDC(window, dc);
+  return {scale.Unscale(metrics.tmHeight), [window, font, &scale](const std::string& line) {
+            const std::wstring wide = Wide(line);
+            const HDC lineDc = GetDC(window);
+            const HGDIOBJ previous = SelectObject(lineDc, font);
+            SIZE size{};
+            GetTextExtentPoint32W(lineDc, wide.c_str(), static_cast<int>(wide.size()), &size);
+            SelectObject(lineDc, previous);
+            ReleaseDC(window, lineDc);
+            return scale.Unscale(size.cx);
+          }};
+}
+
 }  // namespace
 
 TFormMyMB::TFormMyMB(HWND owner) : Form(L"TFormMyMB") {
@@ -43,7 +63,7 @@ int TFormMyMB::ShowMessageBox(ScreenPoint centre, bool longText, const std::stri
   GetWindowRect(GetDesktopWindow(), &screen);
   const MessageBoxLayout layout =
       LayOutMessageBox({scale.Unscale(centre.X), scale.Unscale(centre.Y)}, longText, text, buttonSet, frameSize,
-                       scale.Unscale(screen.right), scale.Unscale(screen.bottom));
+                       scale.Unscale(screen.right), scale.Unscale(screen.bottom), MeasuredFont(Handle(), Font(), scale));
 
   ReplaceMemo(layout, text);
   SetWindowPos(Handle(), nullptr, scale(layout.Outer.Left), scale(layout.Outer.Top), scale(layout.Outer.Width),
