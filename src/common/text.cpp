@@ -157,6 +157,13 @@ bool SameTextIgnoringCase(std::string_view a, std::string_view b) {
   return CompareTextIgnoringCase(a, b) == 0;
 }
 
+std::string FoldText(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (std::size_t pos = 0; pos < text.size();) AppendUtf8(out, FoldCase(DecodeUtf8(text, pos)));
+  return out;
+}
+
 std::string UpperCaseText(std::string_view text) {
   std::string out;
   out.reserve(text.size());

@@ -17,6 +17,9 @@ std::string Utf16ToUtf8(std::u16string_view utf16);
 bool SameTextIgnoringCase(std::string_view a, std::string_view b);
 // Orders texts as SameTextIgnoringCase matches them (negative, 0, positive).
 int CompareTextIgnoringCase(std::string_view a, std::string_view b);
+// The text with every letter folded as SameTextIgnoringCase folds it: two texts match
+// exactly when their folded forms are equal, so the folded form can be a hash key.
+std::string FoldText(std::string_view text);
 // Upper-cases the letters that SameTextIgnoringCase folds.
 std::string UpperCaseText(std::string_view text);
 

@@ -46,6 +46,11 @@ MemoryHive::Key* MemoryHive::Find(RootKey root, const std::vector<std::string>& 
   return key;
 }
 
+std::vector<MemoryHive::Key>::iterator MemoryHive::PlaceFor(Key& parent, const std::string& name) {
+  return std::find_if(parent.subkeys.begin(), parent.subkeys.end(),
+                      [&](const Key& k) { return CompareTextIgnoringCase(k.name, name) > 0; });
+}
+
 MemoryHive::Key* MemoryHive::FindOpened(KeyHandle key) {
   const auto opened = handles_.find(key);
   return opened == handles_.end() ? nullptr : Find(opened->second.root, opened->second.path);
@@ -63,11 +68,8 @@ std::optional<KeyHandle> MemoryHive::OpenKey(RootKey root, const std::string& pa
   for (const std::string& name : *names) {
     auto sub = FindByName(key->subkeys, name);
     if (sub == key->subkeys.end()) {
-      if (!create) return std::nullopt;
-      const auto place = std::find_if(key->subkeys.begin(), key->subkeys.end(), [&](const Key& k) {
-        return CompareTextIgnoringCase(k.name, name) > 0;
-      });
-      sub = key->subkeys.insert(place, Key{name, {}, {}});
+      if (!create || !CountWrite()) return std::nullopt;
+      sub = key->subkeys.insert(PlaceFor(*key, name), Key{name, {}, {}});
     }
     key = &*sub;
   }
@@ -130,8 +132,28 @@ bool MemoryHive::DeleteKey(RootKey root, const std::string& path) {
   Key* parent = Find(root, parentPath);
   if (!parent) return false;
   const auto key = FindByName(parent->subkeys, names->back());
-  if (key == parent->subkeys.end() || !key->subkeys.empty()) return false;
+  if (key == parent->subkeys.end() || !key->subkeys.empty() || !CountWrite()) return false;
   parent->subkeys.erase(key);
+  return true;
+}
+
+bool MemoryHive::RenameKey(RootKey root, const std::string& path, const std::string& newName) {
+  const auto names = SplitPath(path);
+  if (!names || names->empty() || newName.empty() || newName.find('\\') != std::string::npos ||
+      IsRefused(refusedOpens_, root, *names)) {
+    return false;
+  }
+  Key* parent = Find(root, std::vector<std::string>(names->begin(), names->end() - 1));
+  if (!parent) return false;
+  const auto key = FindByName(parent->subkeys, names->back());
+  if (key == parent->subkeys.end() || FindByName(parent->subkeys, newName) != parent->subkeys.end() ||
+      !CountWrite()) {
+    return false;
+  }
+  Key moved = std::move(*key);
+  parent->subkeys.erase(key);
+  moved.name = newName;
+  parent->subkeys.insert(PlaceFor(*parent, newName), std::move(moved));
   return true;
 }
 

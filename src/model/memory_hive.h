@@ -22,12 +22,14 @@ class MemoryHive : public RegistryHive {
   bool DeleteValue(KeyHandle key, const std::string& name) override;
   std::vector<std::string> ListSubkeys(KeyHandle key) override;
   bool DeleteKey(RootKey root, const std::string& path) override;
+  bool RenameKey(RootKey root, const std::string& path, const std::string& newName) override;
 
   // Faults. Opening a refused path fails, with or without create.
   void RefuseOpen(RootKey root, const std::string& path);
   // Queries of values under a refused path fail (as for a value that access denies).
   void RefuseQuery(RootKey root, const std::string& path);
-  // The n-th write from now (1 = the next; a write sets or deletes a value) fails.
+  // The n-th write from now (1 = the next) fails. Writes are setting or deleting a
+  // value and creating, deleting or renaming a key.
   void FailWrite(int n);
   // Writes since the hive was made.
   int WriteCount() const { return writes_; }
@@ -56,6 +58,7 @@ class MemoryHive : public RegistryHive {
   };
 
   Key* Find(RootKey root, const std::vector<std::string>& path);
+  static std::vector<Key>::iterator PlaceFor(Key& parent, const std::string& name);
   Key* FindOpened(KeyHandle key);
   bool IsRefused(const std::set<std::string>& refused, RootKey root, const std::vector<std::string>& path) const;
   bool CountWrite();

@@ -88,9 +88,7 @@ bool RegistryAccessor::HasValue(const std::string& name) {
   return key_ && hive_.QueryValue(*key_, name).outcome == QueryOutcome::Found;
 }
 
-std::string RegistryAccessor::ReadText(const std::string& name) {
-  if (!key_) return {};
-  const ValueQuery query = hive_.QueryValue(*key_, name);
+std::string RegistryAccessor::TextOf(const std::string& name, const ValueQuery& query) const {
   if (query.outcome == QueryOutcome::Missing) return {};
   if (query.outcome == QueryOutcome::Failed) throw ReadFailedError(name);
   if (query.value.data.empty()) return {};
@@ -99,9 +97,7 @@ std::string RegistryAccessor::ReadText(const std::string& name) {
   return DecodeStringData(query.value.data);
 }
 
-std::int32_t RegistryAccessor::ReadNumber(const std::string& name) {
-  if (!key_) throw ReadFailedError(name);
-  const ValueQuery query = hive_.QueryValue(*key_, name);
+std::int32_t RegistryAccessor::NumberOf(const std::string& name, const ValueQuery& query) const {
   if (query.outcome != QueryOutcome::Found) throw ReadFailedError(name);
   const RegistryValue& value = query.value;
   if (static_cast<ValueType>(value.type) != ValueType::Dword || value.data.size() != 4) {
@@ -109,6 +105,30 @@ std::int32_t RegistryAccessor::ReadNumber(const std::string& name) {
   }
   return static_cast<std::int32_t>(value.data[0] | (value.data[1] << 8) | (value.data[2] << 16) |
                                    (std::uint32_t{value.data[3]} << 24));
+}
+
+std::string RegistryAccessor::ReadText(const std::string& name) {
+  if (!key_) return {};
+  return TextOf(name, hive_.QueryValue(*key_, name));
+}
+
+std::int32_t RegistryAccessor::ReadNumber(const std::string& name) {
+  if (!key_) throw ReadFailedError(name);
+  return NumberOf(name, hive_.QueryValue(*key_, name));
+}
+
+std::optional<std::string> RegistryAccessor::ReadTextIfPresent(const std::string& name) {
+  if (!key_) return std::nullopt;
+  const ValueQuery query = hive_.QueryValue(*key_, name);
+  if (query.outcome != QueryOutcome::Found) return std::nullopt;
+  return TextOf(name, query);
+}
+
+std::optional<std::int32_t> RegistryAccessor::ReadNumberIfPresent(const std::string& name) {
+  if (!key_) return std::nullopt;
+  const ValueQuery query = hive_.QueryValue(*key_, name);
+  if (query.outcome != QueryOutcome::Found) return std::nullopt;
+  return NumberOf(name, query);
 }
 
 void RegistryAccessor::WriteText(const std::string& name, const std::string& text) {
@@ -148,6 +168,13 @@ bool RegistryAccessor::DeleteTree(const std::string& path) {
   for (const std::string& child : children) DeleteTree("\\" + JoinPath(resolved, child));
   return hive_.DeleteKey(root_, resolved);
 }
+
+bool RegistryAccessor::RenameKey(const std::string& path, const std::string& newName) {
+  const std::string resolved = ResolvePath(path);
+  return !resolved.empty() && hive_.RenameKey(root_, resolved, newName);
+}
+
+bool RegistryAccessor::DeleteValue(const std::string& name) { return key_ && hive_.DeleteValue(*key_, name); }
 
 void RegistryAccessor::RememberWrites() {
   remembering_ = true;

@@ -33,11 +33,18 @@ class RegistryAccessor {
   bool HasValue(const std::string& name);
   std::string ReadText(const std::string& name);
   std::int32_t ReadNumber(const std::string& name);
+  // HasValue, then the read, in one look at the registry: nothing when the value is
+  // missing, the read's error when it has the wrong type.
+  std::optional<std::string> ReadTextIfPresent(const std::string& name);
+  std::optional<std::int32_t> ReadNumberIfPresent(const std::string& name);
   void WriteText(const std::string& name, const std::string& text);
   void WriteNumber(const std::string& name, std::int32_t number);
   void ListSubkeys(std::vector<std::string>& names);
   // Removes the key and everything below it; the open key stays open.
   bool DeleteTree(const std::string& path);
+  // Gives a key a new name beside it, with everything below it.
+  bool RenameKey(const std::string& path, const std::string& newName);
+  bool DeleteValue(const std::string& name);
 
   // From now on every write first remembers the value it replaces, so that
   // UndoWrites can put the registry back as it was.
@@ -48,6 +55,8 @@ class RegistryAccessor {
 
  private:
   std::string ResolvePath(const std::string& path) const;
+  std::string TextOf(const std::string& name, const ValueQuery& query) const;
+  std::int32_t NumberOf(const std::string& name, const ValueQuery& query) const;
   void Write(const std::string& name, const RegistryValue& value);
 
   struct PriorValue {

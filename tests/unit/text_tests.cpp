@@ -44,6 +44,7 @@ TEST(Text, CaseInsensitiveComparisonFoldsLettersButNotKana) {
   };
   for (const Case& c : cases) {
     EXPECT_EQ(SameTextIgnoringCase(c.a, c.b), c.same) << c.a << " / " << c.b;
+    EXPECT_EQ(FoldText(c.a) == FoldText(c.b), c.same) << c.a << " / " << c.b;
   }
   EXPECT_LT(CompareTextIgnoringCase("a", "B"), 0);
   EXPECT_GT(CompareTextIgnoringCase("b", "A"), 0);

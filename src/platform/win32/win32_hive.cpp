@@ -40,9 +40,17 @@ void Win32Hive::CloseKey(KeyHandle key) { RegCloseKey(ToHkey(key)); }
 ValueQuery Win32Hive::QueryValue(KeyHandle key, const std::string& name) {
   const std::wstring wideName = Wide(name);
   DWORD type = 0;
-  DWORD size = 0;
-  LONG result = RegQueryValueExW(ToHkey(key), wideName.c_str(), nullptr, &type, nullptr, &size);
+  // Most values fit a small buffer: one call to the registry instead of two.
+  std::uint8_t small[512];
+  DWORD size = sizeof small;
+  LONG result = RegQueryValueExW(ToHkey(key), wideName.c_str(), nullptr, &type, small, &size);
   ValueQuery query;
+  if (result == ERROR_SUCCESS) {
+    query.value.data.assign(small, small + size);
+    query.value.type = type;
+    query.outcome = QueryOutcome::Found;
+    return query;
+  }
   // The value may grow between the two calls: ask again with the size it now has.
   while (result == ERROR_SUCCESS || result == ERROR_MORE_DATA) {
     query.value.data.resize(size);
@@ -83,6 +91,10 @@ std::vector<std::string> Win32Hive::ListSubkeys(KeyHandle key) {
 
 bool Win32Hive::DeleteKey(RootKey root, const std::string& path) {
   return RegDeleteKeyW(RootHandle(root), Wide(path).c_str()) == ERROR_SUCCESS;
+}
+
+bool Win32Hive::RenameKey(RootKey root, const std::string& path, const std::string& newName) {
+  return RegRenameKey(RootHandle(root), Wide(path).c_str(), Wide(newName).c_str()) == ERROR_SUCCESS;
 }
 
 }  // namespace mvane

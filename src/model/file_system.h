@@ -1,0 +1,49 @@
+// The few file questions the tool asks, so that portable code can ask them of the
+// real disk or of a test's make-believe one.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace mvane {
+
+class FileSystem {
+ public:
+  virtual ~FileSystem() = default;
+  virtual bool FolderExists(const std::string& path) = 0;
+  // A file, not a folder.
+  virtual bool FileExists(const std::string& path) = 0;
+  // The whole file, or nothing when it cannot be opened for reading.
+  virtual std::optional<std::vector<std::uint8_t>> ReadFile(const std::string& path) = 0;
+  // Text in the system's ANSI code page (932 on a Japanese system) as UTF-8.
+  virtual std::string AnsiToUtf8(const std::string& bytes) = 0;
+};
+
+// Folders and files held in memory; ANSI text is taken as Latin-1.
+class MemoryFileSystem : public FileSystem {
+ public:
+  void AddFolder(const std::string& path) { folders_.insert(path); }
+  void AddFile(const std::string& path, std::vector<std::uint8_t> contents) { files_[path] = std::move(contents); }
+  void AddTextFile(const std::string& path, const std::string& bytes) {
+    files_[path] = std::vector<std::uint8_t>(bytes.begin(), bytes.end());
+  }
+
+  bool FolderExists(const std::string& path) override { return folders_.count(path) > 0; }
+  bool FileExists(const std::string& path) override { return files_.count(path) > 0; }
+  std::optional<std::vector<std::uint8_t>> ReadFile(const std::string& path) override;
+  std::string AnsiToUtf8(const std::string& bytes) override;
+
+ private:
+  std::set<std::string> folders_;
+  std::map<std::string, std::vector<std::uint8_t>> files_;
+};
+
+// A signature file's text: UTF-8 or UTF-16 when a byte-order mark says so, UTF-8 when
+// the bytes are valid UTF-8 with characters beyond ASCII, otherwise the ANSI code page.
+std::string DecodeTextFile(const std::vector<std::uint8_t>& bytes, FileSystem& files);
+
+}  // namespace mvane
