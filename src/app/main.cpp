@@ -9,6 +9,7 @@
 #include "common/single_instance.h"
 #include "platform/win32/error_report.h"
 #include "platform/win32/startup_services.h"
+#include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_hive.h"
 #include "ui/editor/form2.h"
 #include "ui/exit/form3.h"
@@ -18,11 +19,11 @@
 
 namespace {
 
-void RunTool(mvane::RegistryHive& hive) {
+void RunTool(mvane::RegistryHive& hive, mvane::FileSystem& files) {
   const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX),
                                       ICC_BAR_CLASSES | ICC_LISTVIEW_CLASSES | ICC_TAB_CLASSES | ICC_UPDOWN_CLASS};
   InitCommonControlsEx(&controls);
-  mvane::ui::TForm1 form1(hive);
+  mvane::ui::TForm1 form1(hive, files);
   mvane::ui::TForm2 form2(form1.Handle());
   mvane::ui::TForm3 form3(form1.Handle());
   mvane::ui::TFormMyMB formMyMB(form1.Handle());
@@ -41,7 +42,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     if (mvane::HandleCommandLine(hive, mvane::CommandLineArguments(), mvane::ProgramPath(), services)) {
       return 0;
     }
-    RunTool(hive);
+    mvane::Win32FileSystem files;
+    RunTool(hive, files);
   } catch (const std::exception& error) {
     mvane::ShowStandardErrorReport(error.what());
   }

@@ -144,8 +144,11 @@ int CompareTextIgnoringCase(std::string_view a, std::string_view b) {
   std::size_t i = 0;
   std::size_t j = 0;
   while (i < a.size() && j < b.size()) {
-    const char32_t x = FoldCase(DecodeUtf8(a, i));
-    const char32_t y = FoldCase(DecodeUtf8(b, j));
+    const auto ai = static_cast<unsigned char>(a[i]);
+    const auto bj = static_cast<unsigned char>(b[j]);
+    // Most names are ASCII: compare those bytes without decoding.
+    const char32_t x = ai < 0x80 ? FoldCase(a[i++]) : FoldCase(DecodeUtf8(a, i));
+    const char32_t y = bj < 0x80 ? FoldCase(b[j++]) : FoldCase(DecodeUtf8(b, j));
     if (x != y) return x < y ? -1 : 1;
   }
   if (i < a.size()) return 1;
@@ -160,7 +163,15 @@ bool SameTextIgnoringCase(std::string_view a, std::string_view b) {
 std::string FoldText(std::string_view text) {
   std::string out;
   out.reserve(text.size());
-  for (std::size_t pos = 0; pos < text.size();) AppendUtf8(out, FoldCase(DecodeUtf8(text, pos)));
+  for (std::size_t pos = 0; pos < text.size();) {
+    const char c = text[pos];
+    if (static_cast<unsigned char>(c) < 0x80) {
+      out += (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 0x20) : c;
+      ++pos;
+    } else {
+      AppendUtf8(out, FoldCase(DecodeUtf8(text, pos)));
+    }
+  }
   return out;
 }
 

@@ -36,24 +36,36 @@ auto FindByName(std::vector<Item>& items, const std::string& name) {
 
 }  // namespace
 
+MemoryHive::Key::Key(const Key& other) : name(other.name), values(other.values) {
+  for (const auto& [folded, sub] : other.subkeys) subkeys.emplace(folded, std::make_unique<Key>(*sub));
+}
+
+MemoryHive::Key& MemoryHive::Key::operator=(const Key& other) {
+  if (this != &other) *this = Key(other);
+  return *this;
+}
+
+bool MemoryHive::Key::operator==(const Key& other) const {
+  if (name != other.name || values != other.values || subkeys.size() != other.subkeys.size()) return false;
+  for (auto a = subkeys.begin(), b = other.subkeys.begin(); a != subkeys.end(); ++a, ++b) {
+    if (a->first != b->first || !(*a->second == *b->second)) return false;
+  }
+  return true;
+}
+
 MemoryHive::Key* MemoryHive::Find(RootKey root, const std::vector<std::string>& path) {
   Key* key = &roots_[root];
   for (const std::string& name : path) {
-    const auto sub = FindByName(key->subkeys, name);
+    const auto sub = key->subkeys.find(FoldText(name));
     if (sub == key->subkeys.end()) return nullptr;
-    key = &*sub;
+    key = sub->second.get();
   }
   return key;
 }
 
-std::vector<MemoryHive::Key>::iterator MemoryHive::PlaceFor(Key& parent, const std::string& name) {
-  return std::find_if(parent.subkeys.begin(), parent.subkeys.end(),
-                      [&](const Key& k) { return CompareTextIgnoringCase(k.name, name) > 0; });
-}
-
 MemoryHive::Key* MemoryHive::FindOpened(KeyHandle key) {
   const auto opened = handles_.find(key);
-  return opened == handles_.end() ? nullptr : Find(opened->second.root, opened->second.path);
+  return opened == handles_.end() ? nullptr : opened->second.key;
 }
 
 bool MemoryHive::IsRefused(const std::set<std::string>& refused, RootKey root,
@@ -66,15 +78,16 @@ std::optional<KeyHandle> MemoryHive::OpenKey(RootKey root, const std::string& pa
   if (!names || IsRefused(refusedOpens_, root, *names)) return std::nullopt;
   Key* key = &roots_[root];
   for (const std::string& name : *names) {
-    auto sub = FindByName(key->subkeys, name);
+    const std::string folded = FoldText(name);
+    auto sub = key->subkeys.find(folded);
     if (sub == key->subkeys.end()) {
       if (!create || !CountWrite()) return std::nullopt;
-      sub = key->subkeys.insert(PlaceFor(*key, name), Key{name, {}, {}});
+      sub = key->subkeys.emplace(folded, std::make_unique<Key>(name)).first;
     }
-    key = &*sub;
+    key = sub->second.get();
   }
   const KeyHandle handle = nextHandle_++;
-  handles_[handle] = {root, *names};
+  handles_[handle] = {root, *names, key};
   return handle;
 }
 
@@ -120,7 +133,7 @@ bool MemoryHive::DeleteValue(KeyHandle handle, const std::string& name) {
 std::vector<std::string> MemoryHive::ListSubkeys(KeyHandle handle) {
   std::vector<std::string> names;
   if (const Key* key = FindOpened(handle)) {
-    for (const Key& sub : key->subkeys) names.push_back(sub.name);
+    for (const auto& [folded, sub] : key->subkeys) names.push_back(sub->name);
   }
   return names;
 }
@@ -131,8 +144,11 @@ bool MemoryHive::DeleteKey(RootKey root, const std::string& path) {
   const std::vector<std::string> parentPath(names->begin(), names->end() - 1);
   Key* parent = Find(root, parentPath);
   if (!parent) return false;
-  const auto key = FindByName(parent->subkeys, names->back());
-  if (key == parent->subkeys.end() || !key->subkeys.empty() || !CountWrite()) return false;
+  const auto key = parent->subkeys.find(FoldText(names->back()));
+  if (key == parent->subkeys.end() || !key->second->subkeys.empty() || !CountWrite()) return false;
+  for (auto& [handle, opened] : handles_) {
+    if (opened.key == key->second.get()) opened.key = nullptr;
+  }
   parent->subkeys.erase(key);
   return true;
 }
@@ -145,15 +161,14 @@ bool MemoryHive::RenameKey(RootKey root, const std::string& path, const std::str
   }
   Key* parent = Find(root, std::vector<std::string>(names->begin(), names->end() - 1));
   if (!parent) return false;
-  const auto key = FindByName(parent->subkeys, names->back());
-  if (key == parent->subkeys.end() || FindByName(parent->subkeys, newName) != parent->subkeys.end() ||
-      !CountWrite()) {
+  const auto key = parent->subkeys.find(FoldText(names->back()));
+  if (key == parent->subkeys.end() || parent->subkeys.count(FoldText(newName)) > 0 || !CountWrite()) {
     return false;
   }
-  Key moved = std::move(*key);
+  std::unique_ptr<Key> moved = std::move(key->second);
   parent->subkeys.erase(key);
-  moved.name = newName;
-  parent->subkeys.insert(PlaceFor(*parent, newName), std::move(moved));
+  moved->name = newName;
+  parent->subkeys.emplace(FoldText(newName), std::move(moved));
   return true;
 }
 
@@ -186,7 +201,7 @@ void MemoryHive::DumpKey(const Key& key, const std::string& path, std::string& o
     for (const std::uint8_t byte : value.value.data) out += " " + std::to_string(byte);
     out += "\n";
   }
-  for (const Key& sub : key.subkeys) DumpKey(sub, path + "\\" + sub.name, out);
+  for (const auto& [folded, sub] : key.subkeys) DumpKey(*sub, path + "\\" + sub->name, out);
 }
 
 std::string MemoryHive::Dump() const {

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <map>
+#include <memory>
 #include <set>
 #include <string>
 #include <vector>
@@ -48,17 +49,24 @@ class MemoryHive : public RegistryHive {
   };
   struct Key {
     std::string name;
-    std::vector<Key> subkeys;  // sorted by case-insensitive name
+    std::map<std::string, std::unique_ptr<Key>> subkeys;  // by folded name: enumeration order
     std::vector<Value> values;
-    bool operator==(const Key&) const = default;
+
+    Key() = default;
+    explicit Key(std::string keyName) : name(std::move(keyName)) {}
+    Key(const Key& other);
+    Key& operator=(const Key& other);
+    Key(Key&&) = default;
+    Key& operator=(Key&&) = default;
+    bool operator==(const Key& other) const;
   };
   struct OpenedKey {
     RootKey root;
     std::vector<std::string> path;
+    Key* key;  // nullptr once the key is deleted; a renamed key keeps its handles
   };
 
   Key* Find(RootKey root, const std::vector<std::string>& path);
-  static std::vector<Key>::iterator PlaceFor(Key& parent, const std::string& name);
   Key* FindOpened(KeyHandle key);
   bool IsRefused(const std::set<std::string>& refused, RootKey root, const std::vector<std::string>& path) const;
   bool CountWrite();

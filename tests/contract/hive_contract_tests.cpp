@@ -1,5 +1,6 @@
 #include <atomic>
 #include <chrono>
+#include <optional>
 #include <vector>
 
 #include "common/text.h"
@@ -195,6 +196,24 @@ TEST_P(HiveContract, SingleKeyDeletionRefusesKeysWithSubkeys) {
   EXPECT_TRUE(hive_->DeleteKey(RootKey::CurrentUser, parent + "\\Child"));
   EXPECT_TRUE(hive_->DeleteKey(RootKey::CurrentUser, parent));
   EXPECT_FALSE(reg.OpenPath(Scratch("Parent"), false));
+}
+
+TEST_P(HiveContract, RenameKeyMovesTheWholeKeyUnlessTheNameIsTaken) {
+  RegistryAccessor reg(*hive_);
+  reg.SetRoot(RootKey::CurrentUser);
+  ASSERT_TRUE(reg.OpenPath(Scratch("List.new\\00000001"), true));
+  reg.WriteText("Config Name", "new");
+  ASSERT_TRUE(reg.OpenPath(Scratch("Taken"), true));
+  reg.CloseCurrent();
+  EXPECT_FALSE(reg.RenameKey(Scratch("List.new"), "taken"));
+  EXPECT_FALSE(reg.RenameKey(Scratch("Missing"), "List"));
+  EXPECT_TRUE(reg.RenameKey(Scratch("List.new"), "List"));
+  EXPECT_FALSE(reg.OpenPath(Scratch("List.new"), false));
+  ASSERT_TRUE(reg.OpenPath(Scratch("List\\00000001"), false));
+  EXPECT_EQ(reg.ReadTextIfPresent("Config Name"), std::optional<std::string>("new"));
+  EXPECT_EQ(reg.ReadTextIfPresent("missing"), std::nullopt);
+  EXPECT_EQ(reg.ReadNumberIfPresent("missing"), std::nullopt);
+  EXPECT_EQ(ErrorOf([&] { reg.ReadNumberIfPresent("Config Name"); }), "'Config Name' のﾃﾞｰﾀ型が不正です");
 }
 
 TEST_P(HiveContract, UndoWritesPutsBackValuesAndRemovesCreatedOnes) {

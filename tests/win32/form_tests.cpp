@@ -8,6 +8,7 @@
 #include <thread>
 
 #include "model/memory_hive.h"
+#include "unit/mail_client_fixture.h"
 #include "model/registry_accessor.h"
 #include "platform/win32/wide.h"
 #include "ui/main/form1.h"
@@ -149,6 +150,7 @@ class MainWindow : public ::testing::Test {
     InitCommonControlsEx(&controls);
   }
   MemoryHive hive_;
+  MemoryFileSystem files_;
 };
 
 std::int32_t StoredNumber(MemoryHive& hive, const std::string& name) {
@@ -159,7 +161,7 @@ std::int32_t StoredNumber(MemoryHive& hive, const std::string& name) {
 
 TEST_F(MainWindow, PlacementIsStoredAtDestructionAndRestoredAtCreation) {
   {
-    ui::TForm1 form1(hive_);
+    ui::TForm1 form1(hive_, files_);
     EXPECT_EQ(form1.WindowPlacement(), (Placement{20, 20, 350, 480}));  // first run: the defaults
     SetWindowPos(form1.Handle(), nullptr, 100, 50, 500, 400, SWP_NOZORDER);
   }
@@ -167,7 +169,7 @@ TEST_F(MainWindow, PlacementIsStoredAtDestructionAndRestoredAtCreation) {
   EXPECT_EQ(StoredNumber(hive_, "Left"), 100);
   EXPECT_EQ(StoredNumber(hive_, "Height"), 400);
   EXPECT_EQ(StoredNumber(hive_, "Width"), 500);
-  ui::TForm1 again(hive_);
+  ui::TForm1 again(hive_, files_);
   EXPECT_EQ(again.WindowPlacement(), (Placement{50, 100, 400, 500}));
 }
 
@@ -185,7 +187,7 @@ TEST_F(MainWindow, WrongTypedTopIsReportedAndTheDesignPlacementStays) {
       Press(box, IDOK);
     }
   });
-  ui::TForm1 form1(hive_);
+  ui::TForm1 form1(hive_, files_);
   EXPECT_EQ(report, "'Top' のﾃﾞｰﾀ型が不正です");
   RECT outer;
   RECT client;
@@ -197,7 +199,7 @@ TEST_F(MainWindow, WrongTypedTopIsReportedAndTheDesignPlacementStays) {
 }
 
 TEST_F(MainWindow, ToolbarAndMenusStartAsTheWindowDefinesThem) {
-  ui::TForm1 form1(hive_);
+  ui::TForm1 form1(hive_, files_);
   const HWND toolbar = GetDlgItem(form1.Handle(), IDC_Panel2);
   for (const int id : {IDC_ButtonOK, IDC_ButtonCancel, IDC_ButtonSelectConfig, IDC_ButtonEditConfig,
                        IDC_ButtonAddConfig, IDC_ButtonDeleteConfig, IDC_ButtonHelp}) {
@@ -219,6 +221,87 @@ TEST_F(MainWindow, ToolbarAndMenusStartAsTheWindowDefinesThem) {
   const HWND list = GetDlgItem(form1.Handle(), IDC_ListViewMain);
   EXPECT_EQ(Header_GetItemCount(ListView_GetHeader(list)), 5);
   EXPECT_EQ(ListView_GetColumnWidth(list, 0), 110);
+}
+
+// Runs the window's messages until the condition holds or a few seconds pass; true
+// when the program was told to quit meanwhile.
+bool PumpUntil(const std::function<bool()>& done) {
+  const DWORD start = GetTickCount();
+  MSG message;
+  while (!done() && GetTickCount() - start < 5000) {
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+      if (message.message == WM_QUIT) return true;
+      TranslateMessage(&message);
+      DispatchMessageW(&message);
+    }
+    Sleep(10);
+  }
+  return PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) != 0;
+}
+
+std::wstring ItemText(HWND list, int row, int column) {
+  wchar_t text[256] = L"";
+  ListView_GetItemText(list, row, column, text, 256);
+  return text;
+}
+
+TEST_F(MainWindow, FirstRunShowsTheMailClientsSettingsAsOneMarkedRow) {
+  SeedMailClient(hive_);
+  files_.AddFolder("C:\\Mail\\Main");
+  files_.AddTextFile("C:\\WAB\\main.wab", "");
+  files_.AddTextFile("C:\\Mail\\sig.txt", "署名ファイル\r\n");
+  ui::TFormMyMB box(nullptr);
+  ui::TForm1 form1(hive_, files_);
+  form1.SetMessageBox(&box);
+  ShowWindow(form1.Handle(), SW_SHOW);
+  const HWND list = GetDlgItem(form1.Handle(), IDC_ListViewMain);
+  EXPECT_FALSE(PumpUntil([&] { return ListView_GetItemCount(list) > 0; }));
+
+  ASSERT_EQ(ListView_GetItemCount(list), 1);
+  EXPECT_EQ(Narrow(ItemText(list, 0, 0)), "オリジナル設定");
+  EXPECT_EQ(Narrow(ItemText(list, 0, 1)), "C:\\Mail\\Main");
+  EXPECT_EQ(Narrow(ItemText(list, 0, 2)), "C:\\WAB\\main.wab");
+  EXPECT_EQ(Narrow(ItemText(list, 0, 3)), "Office");
+  EXPECT_EQ(Narrow(ItemText(list, 0, 4)), "30分おき");
+  EXPECT_EQ(ListView_GetItemState(list, 0, LVIS_STATEIMAGEMASK), INDEXTOSTATEIMAGEMASK(1));
+  EXPECT_EQ(ListView_GetItemState(list, 0, LVIS_SELECTED | LVIS_FOCUSED), LVIS_SELECTED | LVIS_FOCUSED);
+  EXPECT_EQ(GetFocus(), list);
+
+  wchar_t status[128] = L"";
+  // A simple status bar answers its text as part 0.
+  SendMessageW(GetDlgItem(form1.Handle(), IDC_StatusBar1), SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(status));
+  EXPECT_EQ(Narrow(status), "現在の Outlook Express の設定：オリジナル設定");
+  wchar_t memo[128] = L"";
+  GetWindowTextW(GetDlgItem(form1.Handle(), IDC_MemoSig), memo, 128);
+  EXPECT_EQ(Narrow(memo), "署名ファイル\r\n");  // type 0x10002: the file
+  const HWND toolbar = GetDlgItem(form1.Handle(), IDC_Panel2);
+  EXPECT_FALSE(SendMessageW(toolbar, TB_ISBUTTONENABLED, IDC_ButtonDeleteConfig, 0));  // the marked row
+  EXPECT_TRUE(SendMessageW(toolbar, TB_ISBUTTONENABLED, IDC_ButtonSelectConfig, 0));
+
+  // Clicking empty space: nothing highlighted, so the row commands go grey.
+  ListView_SetItemState(list, -1, 0, LVIS_SELECTED);
+  EXPECT_FALSE(SendMessageW(toolbar, TB_ISBUTTONENABLED, IDC_ButtonSelectConfig, 0));
+  GetWindowTextW(GetDlgItem(form1.Handle(), IDC_MemoSig), memo, 128);
+  EXPECT_EQ(Narrow(memo), "");
+}
+
+TEST_F(MainWindow, MissingMailClientIsToldAndTheToolEnds) {
+  ui::TFormMyMB box(nullptr);
+  ui::TForm1 form1(hive_, files_);
+  form1.SetMessageBox(&box);
+  std::string told;
+  User user([&] {
+    if (const HWND message = WaitForBox(L"レジストリ確認")) {
+      told = WindowText(message);
+      Press(message, IDC_Button1);
+    }
+  });
+  ShowWindow(form1.Handle(), SW_SHOW);
+  EXPECT_TRUE(PumpUntil([] { return false; }));
+  EXPECT_EQ(told,
+            "Outlook Express 4.x がインストールされていないか、Outlook Express 4.x が１度も使われていません"
+            "\r\n\r\nこのプログラムは Outlook Express 4.x が使われていない環境ではご使用になれません");
+  EXPECT_EQ(ListView_GetItemCount(GetDlgItem(form1.Handle(), IDC_ListViewMain)), 0);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <imm.h>
 #include <windowsx.h>
 
+#include "list/startup.h"
 #include "platform/win32/wide.h"
 #include "settings/window_placement.h"
 #include "ui/form/help.h"
@@ -13,6 +14,20 @@ namespace {
 
 constexpr DWORD FormStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_THICKFRAME | WS_CLIPCHILDREN;
 constexpr int HelpContextMain = 1;
+constexpr UINT WM_FORMSHOW = WM_APP + 1;  // the first show's work, once the window is up
+
+// Start-up messages go through the tool's own message box, centred on the window.
+class MessageBoxSink : public MessageSink {
+ public:
+  MessageBoxSink(TFormMyMB* box, ScreenPoint centre) : box_(box), centre_(centre) {}
+  void ShowMessage(const std::string& text, const std::string& caption) override {
+    if (box_) box_->ShowMessageBox(centre_, false, text, caption, ButtonSetOk);
+  }
+
+ private:
+  TFormMyMB* box_;
+  ScreenPoint centre_;
+};
 
 struct ToolButton {
   int id;
@@ -35,11 +50,11 @@ const ToolButton ToolButtons[] = {
 constexpr int ToolButtonWidth = 40;
 constexpr int ToolButtonHeight = 41;
 
-struct Column {
+struct ColumnSpec {
   const char* caption;
   int width;
 };
-const Column Columns[] = {
+const ColumnSpec Columns[] = {
     {"設定名", 110}, {"メールフォルダ", 100}, {"アドレス帳", 100}, {"アカウント", 70}, {"新着チェック", 80},
 };
 
@@ -100,7 +115,7 @@ bool Inside(const Area& area, int x, int y) {
 
 }  // namespace
 
-TForm1::TForm1(RegistryHive& hive) : Form(L"TForm1"), hive_(hive) {
+TForm1::TForm1(RegistryHive& hive, FileSystem& files) : Form(L"TForm1"), hive_(hive), files_(files) {
   CreateForm(nullptr, FormStyle, 0, 196, 108, 452, 284, "Mailvane");
   SetWindowContextHelpId(Handle(), HelpContextMain);
   CreateMenus();
@@ -231,7 +246,7 @@ void TForm1::FormResize() {
   const int listPanelHeight = clientHeight - BevelHeight - ToolbarHeight - statusHeight;
   signViewHeight_ = FitSignViewHeight(signViewHeight_, listPanelHeight);
   areas_ = LayOutMainWindow(Scale().Unscale(client.right), clientHeight, statusHeight, signViewHeight_,
-                            sigTitleHeight_);
+                            model_.SigTitleHeight);
   LayOutChildren();
 }
 
@@ -250,7 +265,7 @@ void TForm1::PaintPanels(HDC dc) {
   FrameRect(dc, &signView, GetSysColorBrush(COLOR_WINDOWFRAME));
   RECT title = ToRect(areas_.SigTitle, Scale());
   DrawEdge(dc, &title, BDR_RAISEDINNER, BF_RECT);
-  if (sigTitleHeight_ >= mvane::SigTitleHeight) {
+  if (model_.SigTitleHeight >= mvane::SigTitleHeight) {
     const HGDIOBJ oldFont = SelectObject(dc, Font());
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
@@ -268,7 +283,7 @@ void TForm1::PanelSplitterMouseMove(int y, bool leftButtonDown) {
 }
 
 void TForm1::PanelSigTitleDblClick() {
-  sigTitleHeight_ = ToggleSigTitleHeight(sigTitleHeight_);
+  model_.SigTitleHeight = ToggleSigTitleHeight(model_.SigTitleHeight);
   FormResize();
 }
 
@@ -284,6 +299,89 @@ void TForm1::FormDestroy() {
     GetWindowRect(GetDesktopWindow(), &screen);
     SaveWindowPlacement(hive_, WindowPlacement(), screen.right, screen.bottom);
   });
+}
+
+void TForm1::FormShow() {
+  bool quit = false;
+  // A wrong-typed value ends the loading where it is; what was read so far is shown.
+  Guarded([&] {
+    MessageBoxSink messages(formMyMB_, Centre());
+    quit = mvane::FormShow(hive_, files_, model_, messages);
+  });
+  ShowModel();
+  SetFocus(listView_);
+  if (quit) PostQuitMessage(0);
+}
+
+// Mirrors the whole model: rows (the list asks for their texts), highlight, focus,
+// status line, preview, title strip and the commands' states.
+void TForm1::ShowModel() {
+  mirroring_ = true;
+  ListView_SetItemCountEx(listView_, model_.SystemSettings ? model_.Configs.Count() : 0, 0);
+  ShowHighlightAndFocus();
+  mirroring_ = false;
+  SendMessageW(statusBar_, SB_SETTEXTW, SB_SIMPLEID, reinterpret_cast<LPARAM>(Wide(model_.StatusLine).c_str()));
+  FormResize();
+  ListViewMainChange();
+}
+
+void TForm1::ShowHighlightAndFocus() {
+  ListView_SetItemState(listView_, -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
+  if (const int row = model_.Configs.Focused(); row != NoRow) {
+    ListView_SetItemState(listView_, row, LVIS_FOCUSED, LVIS_FOCUSED);
+  }
+  if (const int row = model_.Configs.Highlighted(); row != NoRow) {
+    ListView_SetItemState(listView_, row, LVIS_SELECTED, LVIS_SELECTED);
+    ListView_EnsureVisible(listView_, row, FALSE);
+  }
+}
+
+void TForm1::ListViewMainChange() {
+  if (mirroring_ || !model_.SystemSettings) return;
+  model_.Configs.SetHighlighted(ListView_GetNextItem(listView_, -1, LVNI_SELECTED));
+  model_.Configs.SetFocused(ListView_GetNextItem(listView_, -1, LVNI_FOCUSED));
+  ApplyCommandStates(model_.ListViewMainChange(files_));
+  SetWindowTextW(memoSig_, Wide(model_.MemoSig).c_str());
+}
+
+void TForm1::ApplyCommandStates(const CommandStates& states) {
+  const auto enable = [&](int button, int item, bool enabled) {
+    if (button) SendMessageW(toolbar_, TB_ENABLEBUTTON, button, MAKELPARAM(enabled ? TRUE : FALSE, 0));
+    EnableMenuItem(popupMenu1_, item, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+  };
+  enable(IDC_ButtonSelectConfig, IDM_MenuSelectConfig, states.Select);
+  enable(IDC_ButtonEditConfig, IDM_MenuEditConfig, states.Edit);
+  enable(0, IDM_MenuChangeName, states.ChangeName);
+  enable(IDC_ButtonDeleteConfig, IDM_MenuDeleteConfig, states.Delete);
+}
+
+void TForm1::ListViewMainGetText(NMLVDISPINFOW& info) {
+  LVITEMW& item = info.item;
+  if (item.iItem < 0 || item.iItem >= model_.Configs.Count()) return;
+  if (item.mask & LVIF_TEXT) {
+    const std::wstring text = Wide(model_.ColumnText(item.iItem, static_cast<mvane::Column>(item.iSubItem)));
+    lstrcpynW(item.pszText, text.c_str(), item.cchTextMax);
+  }
+  if (item.mask & LVIF_STATE) {
+    // The lamp is state image 1: the row carries the mark.
+    item.state = (item.state & ~LVIS_STATEIMAGEMASK) |
+                 (model_.Configs.Marked(item.iItem) ? INDEXTOSTATEIMAGEMASK(1) : 0);
+    item.stateMask |= LVIS_STATEIMAGEMASK;
+  }
+}
+
+bool TForm1::ListViewMainEdited(const NMLVDISPINFOW& info) {
+  if (!info.item.pszText) return false;  // cancelled: nothing reaches the model
+  model_.ListViewMainEdited(Narrow(info.item.pszText));
+  ListView_RedrawItems(listView_, info.item.iItem, info.item.iItem);
+  return false;  // the list asks the model for the caption it shows
+}
+
+void TForm1::MenuChangeNameClick() {
+  if (const int row = model_.Configs.Highlighted(); row != NoRow) {
+    SetFocus(listView_);
+    ListView_EditLabel(listView_, row);
+  }
 }
 
 void TForm1::ButtonHelpClick() { OpenHelp(0); }
@@ -307,10 +405,30 @@ void TForm1::OnCommand(int id) {
     case IDM_KTessel21:
       KTessel21Click();
       break;
+    case IDM_MenuChangeName:
+      MenuChangeNameClick();
+      break;
   }
 }
 
 LRESULT TForm1::OnNotify(const NMHDR& header) {
+  if (header.hwndFrom == listView_) {
+    auto& info = const_cast<NMLVDISPINFOW&>(reinterpret_cast<const NMLVDISPINFOW&>(header));
+    switch (header.code) {
+      case LVN_GETDISPINFOW:
+        ListViewMainGetText(info);
+        return 0;
+      case LVN_ITEMCHANGED:
+      case LVN_ODSTATECHANGED:
+        ListViewMainChange();
+        return 0;
+      case LVN_BEGINLABELEDITW:
+        return FALSE;  // every row may be renamed
+      case LVN_ENDLABELEDITW:
+        return ListViewMainEdited(info);
+    }
+    return 0;
+  }
   if (header.code == TTN_GETDISPINFOW) {
     auto& info = const_cast<NMTTDISPINFOW&>(reinterpret_cast<const NMTTDISPINFOW&>(header));
     static std::wstring hint;
@@ -340,6 +458,15 @@ LRESULT TForm1::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_SIZE:
       FormResize();
+      return 0;
+    case WM_SHOWWINDOW:
+      if (wParam && !shown_) {
+        shown_ = true;
+        PostMessageW(Handle(), WM_FORMSHOW, 0, 0);
+      }
+      break;
+    case WM_FORMSHOW:
+      FormShow();
       return 0;
     case WM_PAINT: {
       PAINTSTRUCT paint;

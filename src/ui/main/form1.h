@@ -8,6 +8,8 @@
 
 #include "common/main_window_layout.h"
 #include "common/placement.h"
+#include "list/main_model.h"
+#include "model/file_system.h"
 #include "model/registry_hive.h"
 #include "ui/form/form.h"
 #include "ui/msgbox/form_my_mb.h"
@@ -21,13 +23,14 @@ inline constexpr const char* AboutText =
 
 class TForm1 : public Form {
  public:
-  explicit TForm1(RegistryHive& hive);
+  TForm1(RegistryHive& hive, FileSystem& files);
   ~TForm1() override;
 
   void SetMessageBox(TFormMyMB* formMyMB) { formMyMB_ = formMyMB; }
   Placement WindowPlacement() const;
   int SignViewHeight() const { return signViewHeight_; }
-  int SigTitleHeight() const { return sigTitleHeight_; }
+  int SigTitleHeight() const { return model_.SigTitleHeight; }
+  const MainModel& Model() const { return model_; }
 
  protected:
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -37,6 +40,14 @@ class TForm1 : public Form {
   void CreateListView();
   void CreateMenus();
   void FormCreate();
+  void FormShow();
+  void ShowModel();
+  void ShowHighlightAndFocus();
+  void ListViewMainChange();
+  void ApplyCommandStates(const CommandStates& states);
+  void ListViewMainGetText(NMLVDISPINFOW& item);
+  bool ListViewMainEdited(const NMLVDISPINFOW& item);
+  void MenuChangeNameClick();
   void FormResize();
   void FormDestroy();
   void LayOutChildren();
@@ -54,6 +65,10 @@ class TForm1 : public Form {
   ScreenPoint Centre() const;
 
   RegistryHive& hive_;
+  FileSystem& files_;
+  MainModel model_;
+  bool shown_ = false;
+  bool mirroring_ = false;  // the window is being set from the model: no change events back
   TFormMyMB* formMyMB_ = nullptr;
   HWND toolbar_ = nullptr;
   HWND listView_ = nullptr;
@@ -65,7 +80,6 @@ class TForm1 : public Form {
   HIMAGELIST imageList1_ = nullptr;
   MainWindowAreas areas_;
   int signViewHeight_ = SignViewDesignHeight;
-  int sigTitleHeight_ = mvane::SigTitleHeight;
   bool draggingSplitter_ = false;
 };
 
