@@ -1,10 +1,13 @@
-.PHONY: test demo setup build clean
+.PHONY: test demo bench setup build clean
 
 test: setup
 	scripts/test-all
 
 demo: setup
 	scripts/demo
+
+bench: setup
+	scripts/bench
 
 setup:
 	scripts/setup

@@ -45,9 +45,11 @@ int ConfigList::Append(TesselRegistry record) {
 void ConfigList::Remove(int row) {
   UnindexCaption(row);
   // Later rows move up: their places in the index move with them.
-  for (auto& [caption, rows] : rowsByCaption_) {
-    for (int& r : rows) {
-      if (r > row) --r;
+  if (row + 1 < Count()) {
+    for (auto& [caption, rows] : rowsByCaption_) {
+      for (int& r : rows) {
+        if (r > row) --r;
+      }
     }
   }
   records_.erase(records_.begin() + row);

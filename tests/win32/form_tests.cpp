@@ -8,6 +8,7 @@
 #include <thread>
 
 #include "model/memory_hive.h"
+#include "settings/config_store.h"
 #include "unit/mail_client_fixture.h"
 #include "model/registry_accessor.h"
 #include "platform/win32/wide.h"
@@ -283,6 +284,37 @@ TEST_F(MainWindow, FirstRunShowsTheMailClientsSettingsAsOneMarkedRow) {
   EXPECT_FALSE(SendMessageW(toolbar, TB_ISBUTTONENABLED, IDC_ButtonSelectConfig, 0));
   GetWindowTextW(GetDlgItem(form1.Handle(), IDC_MemoSig), memo, 128);
   EXPECT_EQ(Narrow(memo), "");
+}
+
+TEST_F(MainWindow, StoredListLoadsWithTheMatchingRowMarked) {
+  SeedMailClient(hive_);
+  files_.AddFolder("C:\\Mail\\Main");
+  files_.AddTextFile("C:\\WAB\\main.wab", "");
+  MainModel stored;
+  for (const char* name : {"自宅", "会社", "出張"}) {
+    TesselRegistry config;
+    config.ConfigName = name;
+    config.StoreRoot = "C:\\Mail\\Main";
+    config.WabFileName = "C:\\WAB\\main.wab";
+    config.AccountName = "00000001";
+    config.MailCheckSts = 1;
+    config.SignatureSts = 1;
+    config.Selected = std::string(name) == "会社" ? 1 : 0;
+    stored.Configs.Append(config);
+  }
+  SaveConfigList(hive_, stored);
+  ui::TFormMyMB box(nullptr);
+  ui::TForm1 form1(hive_, files_);
+  form1.SetMessageBox(&box);
+  ShowWindow(form1.Handle(), SW_SHOW);
+  const HWND list = GetDlgItem(form1.Handle(), IDC_ListViewMain);
+  EXPECT_FALSE(PumpUntil([&] { return ListView_GetItemCount(list) > 0; }));
+  ASSERT_EQ(ListView_GetItemCount(list), 3);
+  EXPECT_EQ(Narrow(ItemText(list, 1, 0)), "会社");
+  EXPECT_EQ(ListView_GetItemState(list, 0, LVIS_STATEIMAGEMASK), 0u);
+  EXPECT_EQ(ListView_GetItemState(list, 1, LVIS_STATEIMAGEMASK), INDEXTOSTATEIMAGEMASK(1));
+  EXPECT_EQ(ListView_GetItemState(list, 1, LVIS_SELECTED), static_cast<UINT>(LVIS_SELECTED));
+  EXPECT_EQ(Narrow(ItemText(list, 1, 4)), "30分おき");  // follows the mail client's interval
 }
 
 TEST_F(MainWindow, MissingMailClientIsToldAndTheToolEnds) {
