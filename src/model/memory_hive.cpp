@@ -145,11 +145,35 @@ bool MemoryHive::DeleteKey(RootKey root, const std::string& path) {
   Key* parent = Find(root, parentPath);
   if (!parent) return false;
   const auto key = parent->subkeys.find(FoldText(names->back()));
-  if (key == parent->subkeys.end() || !key->second->subkeys.empty() || !CountWrite()) return false;
-  for (auto& [handle, opened] : handles_) {
-    if (opened.key == key->second.get()) opened.key = nullptr;
+  if (key == parent->subkeys.end() || !key->second->subkeys.empty()) return false;
+  std::vector<std::string> keyPath = *names;
+  return DeleteKeyNode(root, keyPath, *parent);
+}
+
+bool MemoryHive::DeleteTree(RootKey root, const std::string& path) {
+  const auto names = SplitPath(path);
+  if (!names || names->empty() || IsRefused(refusedOpens_, root, *names)) return false;
+  Key* parent = Find(root, std::vector<std::string>(names->begin(), names->end() - 1));
+  std::vector<std::string> keyPath = *names;
+  return parent && DeleteKeyNode(root, keyPath, *parent);
+}
+
+// Deletes the key named by the last part of path below parent, its subkeys first.
+bool MemoryHive::DeleteKeyNode(RootKey root, std::vector<std::string>& path, Key& parent) {
+  const auto key = parent.subkeys.find(FoldText(path.back()));
+  if (key == parent.subkeys.end() || IsRefused(refusedOpens_, root, path)) return false;
+  Key& node = *key->second;
+  while (!node.subkeys.empty()) {
+    path.push_back(node.subkeys.begin()->second->name);
+    const bool deleted = DeleteKeyNode(root, path, node);
+    path.pop_back();
+    if (!deleted) return false;
   }
-  parent->subkeys.erase(key);
+  if (!CountWrite()) return false;
+  for (auto& [handle, opened] : handles_) {
+    if (opened.key == &node) opened.key = nullptr;
+  }
+  parent.subkeys.erase(key);
   return true;
 }
 

@@ -23,6 +23,7 @@ class MemoryHive : public RegistryHive {
   bool DeleteValue(KeyHandle key, const std::string& name) override;
   std::vector<std::string> ListSubkeys(KeyHandle key) override;
   bool DeleteKey(RootKey root, const std::string& path) override;
+  bool DeleteTree(RootKey root, const std::string& path) override;
   bool RenameKey(RootKey root, const std::string& path, const std::string& newName) override;
 
   // Faults. Opening a refused path fails, with or without create.
@@ -70,6 +71,7 @@ class MemoryHive : public RegistryHive {
   Key* FindOpened(KeyHandle key);
   bool IsRefused(const std::set<std::string>& refused, RootKey root, const std::vector<std::string>& path) const;
   bool CountWrite();
+  bool DeleteKeyNode(RootKey root, std::vector<std::string>& path, Key& parent);
   static void DumpKey(const Key& key, const std::string& path, std::string& out);
 
   std::map<RootKey, Key> roots_;

@@ -160,13 +160,7 @@ void RegistryAccessor::ListSubkeys(std::vector<std::string>& names) {
 
 bool RegistryAccessor::DeleteTree(const std::string& path) {
   const std::string resolved = ResolvePath(path);
-  if (resolved.empty()) return false;  // never the root of a hive
-  const std::optional<KeyHandle> key = hive_.OpenKey(root_, resolved, false);
-  if (!key) return false;
-  const std::vector<std::string> children = hive_.ListSubkeys(*key);
-  hive_.CloseKey(*key);
-  for (const std::string& child : children) DeleteTree("\\" + JoinPath(resolved, child));
-  return hive_.DeleteKey(root_, resolved);
+  return !resolved.empty() && hive_.DeleteTree(root_, resolved);  // never the root of a hive
 }
 
 bool RegistryAccessor::RenameKey(const std::string& path, const std::string& newName) {

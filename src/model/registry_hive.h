@@ -58,6 +58,9 @@ class RegistryHive {
   virtual std::vector<std::string> ListSubkeys(KeyHandle key) = 0;
   // Removes one key; refused while the key has subkeys.
   virtual bool DeleteKey(RootKey root, const std::string& path) = 0;
+  // Removes the key with everything below it, deepest first; true when the key itself
+  // went. A failure part way leaves what was not yet removed.
+  virtual bool DeleteTree(RootKey root, const std::string& path) = 0;
   // Gives the key at path (with everything below it) a new name under the same parent;
   // refused when a key of that name exists there.
   virtual bool RenameKey(RootKey root, const std::string& path, const std::string& newName) = 0;

@@ -150,6 +150,15 @@ class MainWindow : public ::testing::Test {
     const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_BAR_CLASSES | ICC_LISTVIEW_CLASSES};
     InitCommonControlsEx(&controls);
   }
+  // The fixture's mail client, with its folder and address book on disk.
+  void SeedMailClientAndDisk() {
+    SeedMailClient(hive_);
+    files_.AddFolder("C:\\Mail\\Main");
+    files_.AddTextFile("C:\\WAB\\main.wab", "");
+  }
+  // Shows the window and runs its messages until the first show has filled the list.
+  HWND ShowUntilLoaded(ui::TForm1& form1, ui::TFormMyMB& box);
+
   MemoryHive hive_;
   MemoryFileSystem files_;
 };
@@ -240,6 +249,14 @@ bool PumpUntil(const std::function<bool()>& done) {
   return PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) != 0;
 }
 
+HWND MainWindow::ShowUntilLoaded(ui::TForm1& form1, ui::TFormMyMB& box) {
+  form1.SetMessageBox(&box);
+  ShowWindow(form1.Handle(), SW_SHOW);
+  const HWND list = GetDlgItem(form1.Handle(), IDC_ListViewMain);
+  EXPECT_FALSE(PumpUntil([&] { return ListView_GetItemCount(list) > 0; }));
+  return list;
+}
+
 std::wstring ItemText(HWND list, int row, int column) {
   wchar_t text[256] = L"";
   ListView_GetItemText(list, row, column, text, 256);
@@ -247,16 +264,11 @@ std::wstring ItemText(HWND list, int row, int column) {
 }
 
 TEST_F(MainWindow, FirstRunShowsTheMailClientsSettingsAsOneMarkedRow) {
-  SeedMailClient(hive_);
-  files_.AddFolder("C:\\Mail\\Main");
-  files_.AddTextFile("C:\\WAB\\main.wab", "");
+  SeedMailClientAndDisk();
   files_.AddTextFile("C:\\Mail\\sig.txt", "署名ファイル\r\n");
   ui::TFormMyMB box(nullptr);
   ui::TForm1 form1(hive_, files_);
-  form1.SetMessageBox(&box);
-  ShowWindow(form1.Handle(), SW_SHOW);
-  const HWND list = GetDlgItem(form1.Handle(), IDC_ListViewMain);
-  EXPECT_FALSE(PumpUntil([&] { return ListView_GetItemCount(list) > 0; }));
+  const HWND list = ShowUntilLoaded(form1, box);
 
   ASSERT_EQ(ListView_GetItemCount(list), 1);
   EXPECT_EQ(Narrow(ItemText(list, 0, 0)), "オリジナル設定");
@@ -287,9 +299,7 @@ TEST_F(MainWindow, FirstRunShowsTheMailClientsSettingsAsOneMarkedRow) {
 }
 
 TEST_F(MainWindow, StoredListLoadsWithTheMatchingRowMarked) {
-  SeedMailClient(hive_);
-  files_.AddFolder("C:\\Mail\\Main");
-  files_.AddTextFile("C:\\WAB\\main.wab", "");
+  SeedMailClientAndDisk();
   MainModel stored;
   for (const char* name : {"自宅", "会社", "出張"}) {
     TesselRegistry config;
@@ -305,10 +315,7 @@ TEST_F(MainWindow, StoredListLoadsWithTheMatchingRowMarked) {
   SaveConfigList(hive_, stored);
   ui::TFormMyMB box(nullptr);
   ui::TForm1 form1(hive_, files_);
-  form1.SetMessageBox(&box);
-  ShowWindow(form1.Handle(), SW_SHOW);
-  const HWND list = GetDlgItem(form1.Handle(), IDC_ListViewMain);
-  EXPECT_FALSE(PumpUntil([&] { return ListView_GetItemCount(list) > 0; }));
+  const HWND list = ShowUntilLoaded(form1, box);
   ASSERT_EQ(ListView_GetItemCount(list), 3);
   EXPECT_EQ(Narrow(ItemText(list, 1, 0)), "会社");
   EXPECT_EQ(ListView_GetItemState(list, 0, LVIS_STATEIMAGEMASK), 0u);

@@ -93,6 +93,10 @@ bool Win32Hive::DeleteKey(RootKey root, const std::string& path) {
   return RegDeleteKeyW(RootHandle(root), Wide(path).c_str()) == ERROR_SUCCESS;
 }
 
+bool Win32Hive::DeleteTree(RootKey root, const std::string& path) {
+  return RegDeleteTreeW(RootHandle(root), Wide(path).c_str()) == ERROR_SUCCESS;
+}
+
 bool Win32Hive::RenameKey(RootKey root, const std::string& path, const std::string& newName) {
   return RegRenameKey(RootHandle(root), Wide(path).c_str(), Wide(newName).c_str()) == ERROR_SUCCESS;
 }

@@ -14,6 +14,7 @@ class Win32Hive : public RegistryHive {
   bool DeleteValue(KeyHandle key, const std::string& name) override;
   std::vector<std::string> ListSubkeys(KeyHandle key) override;
   bool DeleteKey(RootKey root, const std::string& path) override;
+  bool DeleteTree(RootKey root, const std::string& path) override;
   bool RenameKey(RootKey root, const std::string& path, const std::string& newName) override;
 };
 
