@@ -64,13 +64,13 @@ void Form::CreateForm(HWND owner, DWORD style, DWORD exStyle, int left, int top,
                   this);
 }
 
-HWND Form::AddControl(const ControlSpec& spec) {
+HWND Form::AddControl(const ControlArgs& args) {
   const HWND control =
-      CreateWindowExW(spec.exStyle, spec.className, Wide(spec.text).c_str(), WS_CHILD | spec.style,
-                      scale_(spec.left), scale_(spec.top), scale_(spec.width), scale_(spec.height), hwnd_,
-                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), GetModuleHandleW(nullptr), nullptr);
+      CreateWindowExW(args.exStyle, args.className, Wide(args.text).c_str(), WS_CHILD | args.style,
+                      scale_(args.left), scale_(args.top), scale_(args.width), scale_(args.height), hwnd_,
+                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(args.id)), GetModuleHandleW(nullptr), nullptr);
   SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
-  if (spec.helpContext) SetWindowContextHelpId(control, spec.helpContext);
+  if (args.helpContext) SetWindowContextHelpId(control, args.helpContext);
   return control;
 }
 

@@ -27,7 +27,7 @@ class Scaler {
 };
 
 // One child control, as a form's layout table gives it (design pixels).
-struct ControlSpec {
+struct ControlArgs {
   const wchar_t* className;
   int id;
   std::string text;
@@ -58,7 +58,7 @@ class Form {
   // Makes the window with a client area of the given design size.
   void CreateForm(HWND owner, DWORD style, DWORD exStyle, int left, int top, int clientWidth, int clientHeight,
                   const std::string& caption);
-  HWND AddControl(const ControlSpec& spec);
+  HWND AddControl(const ControlArgs& args);
   HWND Control(int id) const { return GetDlgItem(hwnd_, id); }
 
   // Every message of the window, inside the handler guard.

@@ -3,6 +3,9 @@
 #include <imm.h>
 #include <windowsx.h>
 
+#include <functional>
+#include <utility>
+
 #include "list/startup.h"
 #include "platform/win32/wide.h"
 #include "settings/window_placement.h"
@@ -16,17 +19,21 @@ constexpr DWORD FormStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZ
 constexpr int HelpContextMain = 1;
 constexpr UINT WM_FORMSHOW = WM_APP + 1;  // the first show's work, once the window is up
 
-// Start-up messages go through the tool's own message box, centred on the window.
+// Start-up messages go through the tool's own message box, centred on the window,
+// with the rows loaded so far already on screen behind the first one.
 class MessageBoxSink : public MessageSink {
  public:
-  MessageBoxSink(TFormMyMB* box, ScreenPoint centre) : box_(box), centre_(centre) {}
+  MessageBoxSink(TFormMyMB* box, ScreenPoint centre, std::function<void()> beforeFirst)
+      : box_(box), centre_(centre), beforeFirst_(std::move(beforeFirst)) {}
   void ShowMessage(const std::string& text, const std::string& caption) override {
+    if (beforeFirst_) std::exchange(beforeFirst_, nullptr)();
     if (box_) box_->ShowMessageBox(centre_, false, text, caption, ButtonSetOk);
   }
 
  private:
   TFormMyMB* box_;
   ScreenPoint centre_;
+  std::function<void()> beforeFirst_;
 };
 
 struct ToolButton {
@@ -50,11 +57,11 @@ const ToolButton ToolButtons[] = {
 constexpr int ToolButtonWidth = 40;
 constexpr int ToolButtonHeight = 41;
 
-struct ColumnSpec {
+struct ColumnLayout {
   const char* caption;
   int width;
 };
-const ColumnSpec Columns[] = {
+const ColumnLayout Columns[] = {
     {"設定名", 110}, {"メールフォルダ", 100}, {"アドレス帳", 100}, {"アカウント", 70}, {"新着チェック", 80},
 };
 
@@ -305,7 +312,7 @@ void TForm1::FormShow() {
   bool quit = false;
   // A wrong-typed value ends the loading where it is; what was read so far is shown.
   Guarded([&] {
-    MessageBoxSink messages(formMyMB_, Centre());
+    MessageBoxSink messages(formMyMB_, Centre(), [this] { ShowModel(); });
     quit = mvane::FormShow(hive_, files_, model_, messages);
   });
   ShowModel();

@@ -95,11 +95,11 @@ void TFormMyMB::LayOutButtons(const MessageBoxLayout& layout) {
       buttonResults_[i] = 0;
       continue;
     }
-    const MessageBoxButton& spec = layout.Buttons[i];
-    buttonResults_[i] = spec.Result;
-    SetWindowTextW(button, Wide(spec.Caption).c_str());
-    SendMessageW(button, BM_SETSTYLE, spec.Default ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
-    SetWindowPos(button, nullptr, scale(spec.Left), scale(bandTop + MessageBoxButtonTop),
+    const MessageBoxButton& shown = layout.Buttons[i];
+    buttonResults_[i] = shown.Result;
+    SetWindowTextW(button, Wide(shown.Caption).c_str());
+    SendMessageW(button, BM_SETSTYLE, shown.Default ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
+    SetWindowPos(button, nullptr, scale(shown.Left), scale(bandTop + MessageBoxButtonTop),
                  scale(MessageBoxButtonWidth), scale(MessageBoxButtonHeight), SWP_NOZORDER | SWP_NOACTIVATE);
     ShowWindow(button, SW_SHOW);
   }
