@@ -324,6 +324,61 @@ TEST_F(MainWindow, StoredListLoadsWithTheMatchingRowMarked) {
   EXPECT_EQ(Narrow(ItemText(list, 1, 4)), "30分おき");  // follows the mail client's interval
 }
 
+TEST_F(MainWindow, EnterSelectsAndDeleteAsksThenRemoves) {
+  SeedMailClientAndDisk();
+  MainModel stored;
+  for (const char* name : {"会社", "別の設定"}) {
+    TesselRegistry config;
+    config.ConfigName = name;
+    config.AccountName = "00000001";
+    stored.Configs.Append(config);
+  }
+  SaveConfigList(hive_, stored);
+  ui::TFormMyMB box(nullptr);
+  ui::TForm1 form1(hive_, files_);
+  const HWND list = ShowUntilLoaded(form1, box);
+  ASSERT_EQ(ListView_GetItemCount(list), 2);
+  const MainModel& model = form1.Model();
+  ListView_SetItemState(list, -1, 0, LVIS_SELECTED);
+  ListView_SetItemState(list, 1, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+  SetFocus(list);
+  SendMessageW(form1.Handle(), WM_COMMAND, IDOK, 0);  // Enter, as the dialog manager passes it on
+  EXPECT_TRUE(model.Configs.Marked(1));
+  EXPECT_FALSE(model.Configs.Marked(0));
+  EXPECT_EQ(ListView_GetItemState(list, 1, LVIS_STATEIMAGEMASK), INDEXTOSTATEIMAGEMASK(1));
+
+  // The marked row cannot be deleted; another one is, after the question.
+  std::string refusal;
+  {
+    User user([&] {
+      if (const HWND message = WaitForBox(L"設定の削除")) {
+        refusal = WindowText(message);
+        Press(message, IDC_Button1);
+      }
+    });
+    SendMessageW(form1.Handle(), WM_COMMAND, IDC_ButtonDeleteConfig, 0);
+  }
+  EXPECT_EQ(refusal, "現在選択されている設定は削除できません");
+  EXPECT_EQ(ListView_GetItemCount(list), 2);
+
+  ListView_SetItemState(list, -1, 0, LVIS_SELECTED);
+  ListView_SetItemState(list, 0, LVIS_SELECTED, LVIS_SELECTED);
+  std::string question;
+  {
+    User user([&] {
+      if (const HWND message = WaitForBox(L"設定の削除")) {
+        question = WindowText(message);
+        Press(message, IDC_Button1);
+      }
+    });
+    SendMessageW(form1.Handle(), WM_COMMAND, IDM_Delete1, 0);
+  }
+  EXPECT_EQ(question, "会社 の設定を削除します\r\nよろしいですか？");
+  ASSERT_EQ(ListView_GetItemCount(list), 1);
+  EXPECT_EQ(Narrow(ItemText(list, 0, 0)), "別の設定");
+  EXPECT_EQ(ListView_GetItemState(list, 0, LVIS_STATEIMAGEMASK), INDEXTOSTATEIMAGEMASK(1));
+}
+
 TEST_F(MainWindow, MissingMailClientIsToldAndTheToolEnds) {
   ui::TFormMyMB box(nullptr);
   ui::TForm1 form1(hive_, files_);

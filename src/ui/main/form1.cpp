@@ -6,6 +6,7 @@
 #include <functional>
 #include <utility>
 
+#include "list/commands.h"
 #include "list/startup.h"
 #include "platform/win32/wide.h"
 #include "settings/window_placement.h"
@@ -391,6 +392,34 @@ void TForm1::MenuChangeNameClick() {
   }
 }
 
+void TForm1::RedrawRows() {
+  if (model_.Configs.Count() > 0) ListView_RedrawItems(listView_, 0, model_.Configs.Count() - 1);
+}
+
+void TForm1::ButtonSelectConfigClick() {
+  SelectConfig(model_);
+  RedrawRows();
+  ListViewMainChange();  // the mark is a state change: delete follows it
+}
+
+void TForm1::ButtonDeleteConfigClick() {
+  const int row = model_.Configs.Highlighted();
+  if (row == NoRow || !formMyMB_) return;
+  if (model_.Configs.Marked(row)) {
+    formMyMB_->ShowMessageBox(Centre(), false, DeleteRefusalText, DeleteCaption, ButtonSetOk);
+    return;
+  }
+  const std::string question = DeleteQuestionText(model_.Configs.Record(row).ConfigName);
+  if (formMyMB_->ShowMessageBox(Centre(), false, question, DeleteCaption, ButtonSetOkCancel) != ResultOk) return;
+  model_.Configs.Remove(row);
+  mirroring_ = true;
+  ListView_SetItemCountEx(listView_, model_.Configs.Count(), 0);
+  ShowHighlightAndFocus();
+  mirroring_ = false;
+  RedrawRows();
+  ListViewMainChange();
+}
+
 void TForm1::ButtonHelpClick() { OpenHelp(0); }
 
 void TForm1::ButtonCancelClick() { PostQuitMessage(0); }
@@ -415,6 +444,20 @@ void TForm1::OnCommand(int id) {
     case IDM_MenuChangeName:
       MenuChangeNameClick();
       break;
+    case IDOK:
+      // The dialog manager turns Enter into IDOK before the list sees it.
+      if (GetFocus() == listView_) ButtonSelectConfigClick();
+      break;
+    case IDC_ButtonSelectConfig:
+    case IDM_MenuSelectConfig:
+    case IDM_KS1:
+      ButtonSelectConfigClick();
+      break;
+    case IDC_ButtonDeleteConfig:
+    case IDM_MenuDeleteConfig:
+    case IDM_Delete1:
+      ButtonDeleteConfigClick();
+      break;
   }
 }
 
@@ -431,6 +474,12 @@ LRESULT TForm1::OnNotify(const NMHDR& header) {
         return 0;
       case LVN_BEGINLABELEDITW:
         return FALSE;  // every row may be renamed
+      case NM_DBLCLK:
+        ButtonSelectConfigClick();  // ListViewMainDblClick: whatever row is highlighted
+        return 0;
+      case NM_RETURN:
+        ButtonSelectConfigClick();  // ListViewMainKeyDown with Enter
+        return 0;
       case LVN_ENDLABELEDITW:
         return ListViewMainEdited(info);
     }

@@ -48,6 +48,9 @@ class TForm1 : public Form {
   void ListViewMainGetText(NMLVDISPINFOW& item);
   bool ListViewMainEdited(const NMLVDISPINFOW& item);
   void MenuChangeNameClick();
+  void ButtonSelectConfigClick();
+  void ButtonDeleteConfigClick();
+  void RedrawRows();
   void FormResize();
   void FormDestroy();
   void LayOutChildren();
