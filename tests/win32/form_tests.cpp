@@ -34,6 +34,20 @@ HWND WaitForBox(const std::wstring& caption) {
   return WaitForWindow(GetCurrentProcessId(), L"TFormMyMB", caption);
 }
 
+// Runs the action, which shows a message box with this caption; answers it with the
+// button and returns its text.
+std::string AnswerBox(const wchar_t* caption, int button, const std::function<void()>& action) {
+  std::string text;
+  User user([&] {
+    if (const HWND box = WaitForBox(caption)) {
+      text = WindowText(box);
+      Press(box, button);
+    }
+  });
+  action();
+  return text;
+}
+
 bool Shown(HWND box, int id) { return IsWindowVisible(GetDlgItem(box, id)) != FALSE; }
 
 std::string Caption(HWND box, int id) {
@@ -348,31 +362,15 @@ TEST_F(MainWindow, EnterSelectsAndDeleteAsksThenRemoves) {
   EXPECT_EQ(ListView_GetItemState(list, 1, LVIS_STATEIMAGEMASK), INDEXTOSTATEIMAGEMASK(1));
 
   // The marked row cannot be deleted; another one is, after the question.
-  std::string refusal;
-  {
-    User user([&] {
-      if (const HWND message = WaitForBox(L"設定の削除")) {
-        refusal = WindowText(message);
-        Press(message, IDC_Button1);
-      }
-    });
-    SendMessageW(form1.Handle(), WM_COMMAND, IDC_ButtonDeleteConfig, 0);
-  }
+  const std::string refusal = AnswerBox(L"設定の削除", IDC_Button1,
+                                        [&] { SendMessageW(form1.Handle(), WM_COMMAND, IDC_ButtonDeleteConfig, 0); });
   EXPECT_EQ(refusal, "現在選択されている設定は削除できません");
   EXPECT_EQ(ListView_GetItemCount(list), 2);
 
   ListView_SetItemState(list, -1, 0, LVIS_SELECTED);
   ListView_SetItemState(list, 0, LVIS_SELECTED, LVIS_SELECTED);
-  std::string question;
-  {
-    User user([&] {
-      if (const HWND message = WaitForBox(L"設定の削除")) {
-        question = WindowText(message);
-        Press(message, IDC_Button1);
-      }
-    });
-    SendMessageW(form1.Handle(), WM_COMMAND, IDM_Delete1, 0);
-  }
+  const std::string question =
+      AnswerBox(L"設定の削除", IDC_Button1, [&] { SendMessageW(form1.Handle(), WM_COMMAND, IDM_Delete1, 0); });
   EXPECT_EQ(question, "会社 の設定を削除します\r\nよろしいですか？");
   ASSERT_EQ(ListView_GetItemCount(list), 1);
   EXPECT_EQ(Narrow(ItemText(list, 0, 0)), "別の設定");
