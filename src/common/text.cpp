@@ -182,6 +182,20 @@ std::string UpperCaseText(std::string_view text) {
   return out;
 }
 
+std::string WithCrLfLineBreaks(std::string_view text) {
+  std::string out;
+  out.reserve(text.size() + text.size() / 16);
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\r' || text[i] == '\n') {
+      out += "\r\n";
+      if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    } else {
+      out += text[i];
+    }
+  }
+  return out;
+}
+
 std::size_t Cp932ByteLength(std::string_view utf8) {
   std::size_t bytes = 0;
   for (std::size_t pos = 0; pos < utf8.size();) {

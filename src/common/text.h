@@ -23,6 +23,10 @@ std::string FoldText(std::string_view text);
 // Upper-cases the letters that SameTextIgnoringCase folds.
 std::string UpperCaseText(std::string_view text);
 
+// The text with every line break (CR, LF or CR LF) written as CR LF, the form edit
+// controls show as separate lines.
+std::string WithCrLfLineBreaks(std::string_view text);
+
 // Bytes the text takes in code page 932: ASCII and half-width katakana take one,
 // every other character two.
 std::size_t Cp932ByteLength(std::string_view utf8);

@@ -1,21 +1,9 @@
 #include "list/commands.h"
 
+#include "common/text.h"
+
 namespace mvane {
 namespace {
-
-// Line breaks as the memo shows them: CR, LF or CR LF become CR LF.
-std::string AsMemoLines(const std::string& text) {
-  std::string out;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '\r' || text[i] == '\n') {
-      out += "\r\n";
-      if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-    } else {
-      out += text[i];
-    }
-  }
-  return out;
-}
 
 void FillSignatureChoice(EditorValues& editor, std::uint32_t type) {
   if (type & SignatureAlways) {
@@ -68,7 +56,7 @@ void FillEditorForEdit(EditorValues& editor, const TesselRegistry& config, const
   } else {
     FillPolling(editor, config.PollForMail);
   }
-  editor.SignatureText = AsMemoLines(config.SignatureText);
+  editor.SignatureText = WithCrLfLineBreaks(config.SignatureText);
   editor.SignatureFile = config.SignatureFile;
   if (config.SignatureSts == 1) {
     editor.Signature = SignatureChoice::UseMailClient;  // text or file keeps what it showed
@@ -84,7 +72,7 @@ void FillEditorForAdd(EditorValues& editor, const MainModel& model) {
   editor.Address = system.WabFileName;
   editor.AccountIndex = MatchAccountCombo(model.Accounts, system.DefaultMailAccount);
   FillPolling(editor, system.PollForMail);
-  editor.SignatureText = AsMemoLines(system.SignatureText);
+  editor.SignatureText = WithCrLfLineBreaks(system.SignatureText);
   editor.SignatureFile = system.SignatureFile;
   FillSignatureChoice(editor, system.SignatureType);
 }

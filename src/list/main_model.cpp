@@ -1,26 +1,8 @@
 #include "list/main_model.h"
 
+#include "common/text.h"
+
 namespace mvane {
-namespace {
-
-// Signature text with its line breaks (CR, LF or CR LF) as the edit control wants them.
-std::string AsLines(const std::string& text) {
-  std::string out;
-  out.reserve(text.size() + text.size() / 16);
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '\r') {
-      out += "\r\n";
-      if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
-    } else if (text[i] == '\n') {
-      out += "\r\n";
-    } else {
-      out += text[i];
-    }
-  }
-  return out;
-}
-
-}  // namespace
 
 std::string PollText(const TesselRegistry& config, const SystemRegistry& systemSettings) {
   const std::int32_t poll = config.MailCheckSts == 1 ? systemSettings.PollForMail : config.PollForMail;
@@ -85,9 +67,9 @@ void MainModel::ShowSignaturePreview(int row, FileSystem& files) {
   const std::uint32_t type = followsMailClient ? SystemSettings->SignatureType : config.SignatureType;
   const std::string& text = followsMailClient ? SystemSettings->SignatureText : config.SignatureText;
   const std::string& file = followsMailClient ? SystemSettings->SignatureFile : config.SignatureFile;
-  if (type & SignatureIsText) MemoSig = AsLines(text);
+  if (type & SignatureIsText) MemoSig = WithCrLfLineBreaks(text);
   if ((type & SignatureIsFile) && (followsMailClient || !file.empty())) {
-    if (const auto contents = files.ReadFile(file)) MemoSig = AsLines(DecodeTextFile(*contents, files));
+    if (const auto contents = files.ReadFile(file)) MemoSig = WithCrLfLineBreaks(DecodeTextFile(*contents, files));
   }
 }
 

@@ -19,8 +19,8 @@ const char* const CompleteMarker = "Complete";
 class CachedFileChecks {
  public:
   explicit CachedFileChecks(FileSystem& files) : files_(files) {}
-  bool FolderExists(const std::string& path) { return Cached(folders_, path, [&] { return files_.FolderExists(path); }); }
-  bool FileExists(const std::string& path) { return Cached(files__, path, [&] { return files_.FileExists(path); }); }
+  bool FolderExists(const std::string& path) { return Cached(folderAnswers_, path, [&] { return files_.FolderExists(path); }); }
+  bool FileExists(const std::string& path) { return Cached(fileAnswers_, path, [&] { return files_.FileExists(path); }); }
 
  private:
   template <typename Check>
@@ -30,8 +30,8 @@ class CachedFileChecks {
     return cache.emplace(path, check()).first->second;
   }
   FileSystem& files_;
-  std::unordered_map<std::string, bool> folders_;
-  std::unordered_map<std::string, bool> files__;
+  std::unordered_map<std::string, bool> folderAnswers_;
+  std::unordered_map<std::string, bool> fileAnswers_;
 };
 
 // Reads the eleven values; a missing one keeps its initial value and adds the bit.

@@ -1,5 +1,6 @@
 #include "ui/msgbox/form_my_mb.h"
 
+#include "common/text.h"
 #include "platform/win32/wide.h"
 #include "ui/resource.h"
 
@@ -9,16 +10,6 @@ namespace {
 constexpr DWORD BoxStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
 constexpr DWORD BoxExStyle = WS_EX_DLGMODALFRAME;
 constexpr int ButtonIds[3] = {IDC_Button1, IDC_Button2, IDC_Button3};
-
-// The edit control breaks lines at CR LF only.
-std::string WithCrLf(const std::string& text) {
-  std::string out;
-  for (const char c : text) {
-    if (c == '\n') out += '\r';
-    out += c;
-  }
-  return out;
-}
 
 // How the form's font draws, in design pixels.
 MessageFont MeasuredFont(HWND window, HFONT font, const Scaler& scale) {
@@ -81,7 +72,7 @@ void TFormMyMB::ReplaceMemo(const MessageBoxLayout& layout, const std::string& t
                                       : WS_VISIBLE | ES_MULTILINE | ES_READONLY | ES_AUTOHSCROLL;
   const int memoWidth = layout.ClientWidth - 2 * MessageBoxSideBand;
   const int memoHeight = layout.ClientHeight - MessageBoxTopBand - MessageBoxButtonBand;
-  AddControl({L"EDIT", IDC_Memo1, WithCrLf(text), MessageBoxSideBand, MessageBoxTopBand, memoWidth, memoHeight,
+  AddControl({L"EDIT", IDC_Memo1, WithCrLfLineBreaks(text), MessageBoxSideBand, MessageBoxTopBand, memoWidth, memoHeight,
               style});
 }
 
