@@ -20,7 +20,6 @@ class Scaler {
   explicit Scaler(int dpi = 96) : dpi_(dpi) {}
   int operator()(int designPixels) const { return MulDiv(designPixels, dpi_, 96); }
   int Unscale(int pixels) const { return MulDiv(pixels, 96, dpi_); }
-  int Dpi() const { return dpi_; }
 
  private:
   int dpi_;
@@ -51,7 +50,6 @@ class Form {
   // Shows the form modally over its owner, which is disabled meanwhile, and returns
   // the modal result: what a handler set, or 2 when the form was closed.
   int ShowModal();
-  bool InModalLoop() const { return inModalLoop_; }
   void SetModalResult(int result) { modalResult_ = result; }
 
  protected:

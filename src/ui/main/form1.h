@@ -28,8 +28,6 @@ class TForm1 : public Form {
 
   void SetMessageBox(TFormMyMB* formMyMB) { formMyMB_ = formMyMB; }
   Placement WindowPlacement() const;
-  int SignViewHeight() const { return signViewHeight_; }
-  int SigTitleHeight() const { return model_.SigTitleHeight; }
   const MainModel& Model() const { return model_; }
 
  protected:
