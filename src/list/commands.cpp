@@ -19,7 +19,7 @@ void FillPolling(EditorValues& editor, std::int32_t pollForMail) {
     editor.Interval = 30;
     editor.Mail = MailChoice::NotCheck;
   } else {
-    editor.Interval = static_cast<std::int16_t>(pollForMail / 60000);
+    editor.Interval = pollForMail / 60000;
     editor.Mail = MailChoice::Check;
   }
 }

@@ -21,7 +21,7 @@ struct EditorValues {
   std::string Address;                             // EditF2Address
   int AccountIndex = -1;                           // ComboBoxF2AccountName's item, -1 for none
   MailChoice Mail = MailChoice::UseMailClient;
-  std::int16_t Interval = 30;                      // UpDownF2PollForMail, minutes
+  int Interval = 30;                               // UpDownF2PollForMail, minutes
   std::string SignatureText;                       // MemoF2Sig, lines separated by CR LF
   std::string SignatureFile;                       // EditF2SigFile
   SignatureChoice Signature = SignatureChoice::UseMailClient;

@@ -31,7 +31,7 @@ EditorCheck ValidateInput(const EditorValues& editor, const std::string& interva
     if (page != EditorPage::None) check.Page = page;
   };
   if (editor.Signature != SignatureChoice::UseMailClient && editor.Source == SignatureSource::File &&
-      !files.ReadFile(editor.SignatureFile)) {
+      !files.OpensAlone(editor.SignatureFile)) {
     refuse(EditorField::SigFile, EditorPage::Signature, StatusSignatureFileUnreadable);
   }
   if (editor.Mail == MailChoice::Check) {
@@ -48,6 +48,10 @@ EditorCheck ValidateInput(const EditorValues& editor, const std::string& interva
     refuse(EditorField::Name, EditorPage::None, StatusConfigNameEmpty);
   }
   return check;
+}
+
+ChooserStart ChooserStartFor(const std::string& path, FileSystem& files) {
+  return {FolderOfPath(path), files.FileExists(path) ? FileNameOfPath(path) : std::string()};
 }
 
 }  // namespace mvane

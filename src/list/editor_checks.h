@@ -30,4 +30,13 @@ int IntervalOf(const std::string& text);
 EditorCheck ValidateInput(const EditorValues& editor, const std::string& intervalText,
                           const std::string& initialName, const ConfigList& rows, FileSystem& files);
 
+// Where an open-file chooser starts for the path in its edit box: in the path's folder,
+// with the file's name filled in when the path names an existing file.
+struct ChooserStart {
+  std::string Folder;    // empty: the chooser's usual starting folder
+  std::string FileName;  // empty: nothing filled in
+  bool operator==(const ChooserStart&) const = default;
+};
+ChooserStart ChooserStartFor(const std::string& path, FileSystem& files);
+
 }  // namespace mvane

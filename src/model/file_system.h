@@ -19,6 +19,9 @@ class FileSystem {
   virtual bool FileExists(const std::string& path) = 0;
   // The whole file, or nothing when it cannot be opened for reading.
   virtual std::optional<std::vector<std::uint8_t>> ReadFile(const std::string& path) = 0;
+  // Whether the file opens for reading with no sharing: it exists, may be read, and no
+  // other program holds it open. It is closed again at once.
+  virtual bool OpensAlone(const std::string& path) = 0;
   // Text in the system's ANSI code page (932 on a Japanese system) as UTF-8.
   virtual std::string AnsiToUtf8(const std::string& bytes) = 0;
 };
@@ -31,15 +34,19 @@ class MemoryFileSystem : public FileSystem {
   void AddTextFile(const std::string& path, const std::string& bytes) {
     files_[path] = std::vector<std::uint8_t>(bytes.begin(), bytes.end());
   }
+  // Another program keeps the file open: it can be read, but not opened alone.
+  void HoldOpen(const std::string& path) { held_.insert(path); }
 
   bool FolderExists(const std::string& path) override { return folders_.count(path) > 0; }
   bool FileExists(const std::string& path) override { return files_.count(path) > 0; }
   std::optional<std::vector<std::uint8_t>> ReadFile(const std::string& path) override;
+  bool OpensAlone(const std::string& path) override { return FileExists(path) && held_.count(path) == 0; }
   std::string AnsiToUtf8(const std::string& bytes) override;
 
  private:
   std::set<std::string> folders_;
   std::map<std::string, std::vector<std::uint8_t>> files_;
+  std::set<std::string> held_;
 };
 
 // A signature file's text: UTF-8 or UTF-16 when a byte-order mark says so, UTF-8 when

@@ -45,6 +45,8 @@ TEST(ValidateInput, IntervalIsCheckedOnlyWhenCheckingIsChosen) {
 
 TEST(ValidateInput, SignatureFileOnlyWhenTheFileIsTheSource) {
   Checks c;
+  c.files.HoldOpen("C:\\sig.txt");  // another program has it open without sharing
+  EXPECT_EQ(c.Run().Status, StatusSignatureFileUnreadable);
   c.editor.SignatureFile = "C:\\missing.txt";
   EXPECT_EQ(c.Run().Status, StatusSignatureFileUnreadable);
   c.editor.Signature = SignatureChoice::NotUseSig;  // not added, but still the file that would be
@@ -88,6 +90,14 @@ TEST(ValidateInput, SeveralFailuresLeaveTheLastPageAndFocus) {
   Checks signatureOnly;
   signatureOnly.editor.SignatureFile = "C:\\missing.txt";
   EXPECT_EQ(signatureOnly.Run().Page, EditorPage::Signature);
+}
+
+TEST(ChooserStartFor, OpensInTheFolderWithAnExistingFilesName) {
+  MemoryFileSystem files;
+  files.AddTextFile("C:\\Mail\\inbox.wab", "");
+  EXPECT_EQ(ChooserStartFor("C:\\Mail\\inbox.wab", files), (ChooserStart{"C:\\Mail", "inbox.wab"}));
+  EXPECT_EQ(ChooserStartFor("C:\\Mail\\gone.wab", files), (ChooserStart{"C:\\Mail", ""}));
+  EXPECT_EQ(ChooserStartFor("", files), (ChooserStart{"", ""}));
 }
 
 }  // namespace

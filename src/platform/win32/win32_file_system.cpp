@@ -38,6 +38,15 @@ std::optional<std::vector<std::uint8_t>> Win32FileSystem::ReadFile(const std::st
   return contents;
 }
 
+bool Win32FileSystem::OpensAlone(const std::string& path) {
+  if (path.empty()) return false;
+  const HANDLE file =
+      CreateFileW(Wide(path).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  CloseHandle(file);
+  return true;
+}
+
 std::string Win32FileSystem::AnsiToUtf8(const std::string& bytes) {
   if (bytes.empty()) return {};
   const int length = MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);

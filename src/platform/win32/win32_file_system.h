@@ -10,6 +10,7 @@ class Win32FileSystem : public FileSystem {
   bool FolderExists(const std::string& path) override;
   bool FileExists(const std::string& path) override;
   std::optional<std::vector<std::uint8_t>> ReadFile(const std::string& path) override;
+  bool OpensAlone(const std::string& path) override;
   std::string AnsiToUtf8(const std::string& bytes) override;
 };
 
