@@ -1,5 +1,7 @@
 #include "ui/form/form.h"
 
+#include <commctrl.h>
+
 #include <exception>
 
 #include "platform/win32/error_report.h"
@@ -64,14 +66,62 @@ void Form::CreateForm(HWND owner, DWORD style, DWORD exStyle, int left, int top,
                   this);
 }
 
-HWND Form::AddControl(const ControlArgs& args) {
-  const HWND control =
-      CreateWindowExW(args.exStyle, args.className, Wide(args.text).c_str(), WS_CHILD | args.style,
-                      scale_(args.left), scale_(args.top), scale_(args.width), scale_(args.height), hwnd_,
-                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(args.id)), GetModuleHandleW(nullptr), nullptr);
+HWND Form::AddControl(const ControlArgs& args, HWND parent) {
+  const HWND control = CreateWindowExW(args.exStyle, args.className, Wide(args.text).c_str(), WS_CHILD | args.style,
+                                       scale_(args.left), scale_(args.top), scale_(args.width), scale_(args.height),
+                                       parent ? parent : hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(args.id)),
+                                       GetModuleHandleW(nullptr), nullptr);
   SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
   if (args.helpContext) SetWindowContextHelpId(control, args.helpContext);
+  controls_[args.id] = control;
   return control;
+}
+
+HWND Form::Control(int id) const {
+  const auto found = controls_.find(id);
+  return found != controls_.end() ? found->second : GetDlgItem(hwnd_, id);
+}
+
+namespace {
+
+// A page hands what its controls tell it to the form, which handles them all.
+LRESULT CALLBACK PageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_COMMAND:
+    case WM_NOTIFY:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
+      return SendMessageW(GetAncestor(page, GA_ROOT), message, wParam, lParam);
+  }
+  return DefWindowProcW(page, message, wParam, lParam);
+}
+
+constexpr const wchar_t* PageClassName = L"TTabSheet";
+
+void RegisterPageClass() {
+  WNDCLASSEXW windowClass{};
+  windowClass.cbSize = sizeof windowClass;
+  if (GetClassInfoExW(GetModuleHandleW(nullptr), PageClassName, &windowClass)) return;
+  windowClass.lpfnWndProc = PageProc;
+  windowClass.hInstance = GetModuleHandleW(nullptr);
+  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  windowClass.lpszClassName = PageClassName;
+  RegisterClassExW(&windowClass);
+}
+
+}  // namespace
+
+HWND Form::AddPage(HWND tabControl) {
+  RegisterPageClass();
+  RECT area;
+  GetClientRect(tabControl, &area);
+  TabCtrl_AdjustRect(tabControl, FALSE, &area);
+  return CreateWindowExW(WS_EX_CONTROLPARENT, PageClassName, L"", WS_CHILD | WS_CLIPSIBLINGS, area.left, area.top,
+                         area.right - area.left, area.bottom - area.top, tabControl, nullptr,
+                         GetModuleHandleW(nullptr), nullptr);
 }
 
 LRESULT CALLBACK Form::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <map>
 #include <string>
 
 namespace mvane::ui {
@@ -56,8 +57,12 @@ class Form {
   // Makes the window with a client area of the given design size.
   void CreateForm(HWND owner, DWORD style, DWORD exStyle, int left, int top, int clientWidth, int clientHeight,
                   const std::string& caption);
-  HWND AddControl(const ControlArgs& args);
-  HWND Control(int id) const { return GetDlgItem(hwnd_, id); }
+  // Controls go on the form, or on one of its pages when a parent is given.
+  HWND AddControl(const ControlArgs& args, HWND parent = nullptr);
+  // A page of a tab control: a child that fills the tab's display area and passes its
+  // controls' notifications on to the form.
+  HWND AddPage(HWND tabControl);
+  HWND Control(int id) const;
 
   // Every message of the window, inside the handler guard.
   virtual LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
@@ -73,8 +78,22 @@ class Form {
   HWND hwnd_ = nullptr;
   HFONT font_ = nullptr;
   Scaler scale_;
+  std::map<int, HWND> controls_;  // every control by its identifier, on the form or a page
   int modalResult_ = 0;
   bool inModalLoop_ = false;
+};
+
+// A GDI object that this owns and deletes.
+class GdiObject {
+ public:
+  explicit GdiObject(HGDIOBJ object) : object_(object) {}
+  ~GdiObject() { DeleteObject(object_); }
+  GdiObject(const GdiObject&) = delete;
+  GdiObject& operator=(const GdiObject&) = delete;
+  HBRUSH Brush() const { return static_cast<HBRUSH>(object_); }
+
+ private:
+  HGDIOBJ object_;
 };
 
 // The message loop of the main window; returns when the program is told to quit.
