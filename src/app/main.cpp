@@ -2,6 +2,7 @@
 // message loop.
 #include <windows.h>
 #include <commctrl.h>
+#include <objbase.h>
 
 #include <exception>
 
@@ -24,10 +25,11 @@ void RunTool(mvane::RegistryHive& hive, mvane::FileSystem& files) {
                                       ICC_BAR_CLASSES | ICC_LISTVIEW_CLASSES | ICC_TAB_CLASSES | ICC_UPDOWN_CLASS};
   InitCommonControlsEx(&controls);
   mvane::ui::TForm1 form1(hive, files);
-  mvane::ui::TForm2 form2(form1.Handle());
+  mvane::ui::TForm2 form2(form1.Handle(), files);
   mvane::ui::TForm3 form3(form1.Handle());
   mvane::ui::TFormMyMB formMyMB(form1.Handle());
   form1.SetMessageBox(&formMyMB);
+  form1.SetEditor(&form2);
   ShowWindow(form1.Handle(), SW_SHOWNORMAL);
   mvane::ui::RunMessageLoop();
 }
@@ -43,7 +45,10 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
       return 0;
     }
     mvane::Win32FileSystem files;
+    // The shell's folder browser needs COM on this thread.
+    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
     RunTool(hive, files);
+    if (SUCCEEDED(com)) CoUninitialize();
   } catch (const std::exception& error) {
     mvane::ShowStandardErrorReport(error.what());
   }

@@ -32,6 +32,31 @@
 #define IDM_MenuDeleteConfig 2104
 #define IDM_MenuChangeName 2105
 
+// TForm2.
+#define IDC_EditF2Name 3001
+#define IDC_PageControl1 3002
+#define IDC_ButtonF2OK 3003
+#define IDC_ButtonF2Cancel 3004
+#define IDC_ComboBoxF2AccountName 3010
+#define IDC_EditF2Folder 3011
+#define IDC_ButtonF2AcoountRefFolder 3012
+#define IDC_EditF2Address 3013
+#define IDC_ButtonF2AccountRefAddress 3014
+#define IDC_RadioButtonF2MailCheck 3020
+#define IDC_EditF2PollForMail 3021
+#define IDC_UpDownF2PollForMail 3022
+#define IDC_RadioButtonF2MailNotCheck 3023
+#define IDC_RadioButtonF2MailUseOECheck 3024
+#define IDC_RadioButtonF2SigUseSig 3030
+#define IDC_GroupBox1 3031
+#define IDC_RadioButtonF2SigUseText 3032
+#define IDC_MemoF2Sig 3033
+#define IDC_RadioButtonF2SigUseFile 3034
+#define IDC_EditF2SigFile 3035
+#define IDC_ButtonF2SigRef 3036
+#define IDC_RadioButtonF2SigNotUseSig 3037
+#define IDC_RadioButtonF2SigUseOESig 3038
+
 // TFormMyMB.
 #define IDC_Memo1 4001
 #define IDC_Button1 4002

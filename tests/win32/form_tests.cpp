@@ -20,34 +20,6 @@
 namespace mvane::testing {
 namespace {
 
-// Runs the user's part on another thread while the form's modal loop runs here.
-class User {
- public:
-  explicit User(std::function<void()> actions) : thread_(std::move(actions)) {}
-  ~User() { thread_.join(); }
-
- private:
-  std::thread thread_;
-};
-
-HWND WaitForBox(const std::wstring& caption) {
-  return WaitForWindow(GetCurrentProcessId(), L"TFormMyMB", caption);
-}
-
-// Runs the action, which shows a message box with this caption; answers it with the
-// button and returns its text.
-std::string AnswerBox(const wchar_t* caption, int button, const std::function<void()>& action) {
-  std::string text;
-  User user([&] {
-    if (const HWND box = WaitForBox(caption)) {
-      text = WindowText(box);
-      Press(box, button);
-    }
-  });
-  action();
-  return text;
-}
-
 bool Shown(HWND box, int id) { return IsWindowVisible(GetDlgItem(box, id)) != FALSE; }
 
 std::string Caption(HWND box, int id) {
@@ -247,34 +219,12 @@ TEST_F(MainWindow, ToolbarAndMenusStartAsTheWindowDefinesThem) {
   EXPECT_EQ(ListView_GetColumnWidth(list, 0), 110);
 }
 
-// Runs the window's messages until the condition holds or a few seconds pass; true
-// when the program was told to quit meanwhile.
-bool PumpUntil(const std::function<bool()>& done) {
-  const DWORD start = GetTickCount();
-  MSG message;
-  while (!done() && GetTickCount() - start < 5000) {
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-      if (message.message == WM_QUIT) return true;
-      TranslateMessage(&message);
-      DispatchMessageW(&message);
-    }
-    Sleep(10);
-  }
-  return PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) != 0;
-}
-
 HWND MainWindow::ShowUntilLoaded(ui::TForm1& form1, ui::TFormMyMB& box) {
   form1.SetMessageBox(&box);
   ShowWindow(form1.Handle(), SW_SHOW);
   const HWND list = GetDlgItem(form1.Handle(), IDC_ListViewMain);
   EXPECT_FALSE(PumpUntil([&] { return ListView_GetItemCount(list) > 0; }));
   return list;
-}
-
-std::wstring ItemText(HWND list, int row, int column) {
-  wchar_t text[256] = L"";
-  ListView_GetItemText(list, row, column, text, 256);
-  return text;
 }
 
 TEST_F(MainWindow, FirstRunShowsTheMailClientsSettingsAsOneMarkedRow) {

@@ -317,6 +317,7 @@ void TForm1::FormShow() {
     quit = mvane::FormShow(hive_, files_, model_, messages);
   });
   ShowModel();
+  if (form2_) form2_->SetAccountItems(model_.Accounts.ComboBoxF2AccountName);
   SetFocus(listView_);
   if (quit) PostQuitMessage(0);
 }
@@ -402,6 +403,48 @@ void TForm1::ButtonSelectConfigClick() {
   ListViewMainChange();  // the mark is a state change: delete follows it
 }
 
+void TForm1::SetEditor(TForm2* form2) {
+  form2_ = form2;
+  form2_->SetRows(&model_.Configs);
+}
+
+// Places the editor on the middle of the window and shows it with the values; on OK
+// the values it ends with are read back into them.
+bool TForm1::ShowEditor(const EditorValues& values) {
+  form2_->SetValues(values);
+  RECT dialog;
+  GetWindowRect(form2_->Handle(), &dialog);
+  const Placement at = CentredOn(Centre(), dialog.bottom - dialog.top, dialog.right - dialog.left);
+  const bool ok = form2_->ShowAt("設定", at.Left, at.Top) == 1;
+  if (form2_->ClosedByButton()) SetFocus(listView_);
+  return ok;
+}
+
+// EditConfig
+void TForm1::ButtonEditConfigClick() {
+  const int row = model_.Configs.Highlighted();
+  if (row == NoRow || !form2_) return;
+  EditorValues values = form2_->Values();
+  FillEditorForEdit(values, model_.Configs.Record(row), model_.Accounts);
+  if (!ShowEditor(values)) return;
+  StoreEditorIntoRow(model_, row, form2_->Values(), files_);
+  ListView_RedrawItems(listView_, row, row);
+  SetWindowTextW(memoSig_, Wide(model_.MemoSig).c_str());
+}
+
+// AddConfig, when the list has room for one more row.
+void TForm1::ButtonAddConfigClick() {
+  if (model_.Configs.IsFull() || !form2_ || !model_.SystemSettings) return;
+  EditorValues values = form2_->Values();
+  FillEditorForAdd(values, model_);
+  if (!ShowEditor(values)) return;
+  AddEditorAsRow(model_, form2_->Values(), files_);
+  mirroring_ = true;
+  ListView_SetItemCountEx(listView_, model_.Configs.Count(), LVSICF_NOSCROLL);
+  mirroring_ = false;
+  RedrawRows();
+}
+
 void TForm1::ButtonDeleteConfigClick() {
   const int row = model_.Configs.Highlighted();
   if (row == NoRow || !formMyMB_) return;
@@ -452,6 +495,16 @@ void TForm1::OnCommand(int id) {
     case IDM_MenuSelectConfig:
     case IDM_KS1:
       ButtonSelectConfigClick();
+      break;
+    case IDC_ButtonEditConfig:
+    case IDM_MenuEditConfig:
+    case IDM_Edit2:
+      ButtonEditConfigClick();
+      break;
+    case IDC_ButtonAddConfig:
+    case IDM_MenuAddConfig:
+    case IDM_K3:
+      ButtonAddConfigClick();
       break;
     case IDC_ButtonDeleteConfig:
     case IDM_MenuDeleteConfig:

@@ -11,6 +11,7 @@
 #include "list/main_model.h"
 #include "model/file_system.h"
 #include "model/registry_hive.h"
+#include "ui/editor/form2.h"
 #include "ui/form/form.h"
 #include "ui/msgbox/form_my_mb.h"
 
@@ -27,6 +28,7 @@ class TForm1 : public Form {
   ~TForm1() override;
 
   void SetMessageBox(TFormMyMB* formMyMB) { formMyMB_ = formMyMB; }
+  void SetEditor(TForm2* form2);
   Placement WindowPlacement() const;
   const MainModel& Model() const { return model_; }
 
@@ -47,6 +49,9 @@ class TForm1 : public Form {
   bool ListViewMainEdited(const NMLVDISPINFOW& item);
   void MenuChangeNameClick();
   void ButtonSelectConfigClick();
+  void ButtonEditConfigClick();
+  void ButtonAddConfigClick();
+  bool ShowEditor(const EditorValues& values);
   void ButtonDeleteConfigClick();
   void RedrawRows();
   void FormResize();
@@ -71,6 +76,7 @@ class TForm1 : public Form {
   bool shown_ = false;
   bool mirroring_ = false;  // the window is being set from the model: no change events back
   TFormMyMB* formMyMB_ = nullptr;
+  TForm2* form2_ = nullptr;
   HWND toolbar_ = nullptr;
   HWND listView_ = nullptr;
   HWND memoSig_ = nullptr;
