@@ -240,5 +240,48 @@ TEST_F(Editor, RenameInPlaceToAnotherRowsNameInOtherCaseIsRefusedSilently) {
   EXPECT_EQ(form1_.Model().Configs.Record(1).ConfigName, "Home2");
 }
 
+// The address-book chooser opens in the box's folder with the file's name, and gives a
+// typed name without extension the ".wab" of address books.
+TEST_F(Editor, AddressChooserStartsAtTheBoxAndAddsTheExtension) {
+  wchar_t temp[MAX_PATH];
+  GetTempPathW(MAX_PATH, temp);
+  const std::wstring folder = std::wstring(temp) + L"mvane-chooser";
+  CreateDirectoryW(folder.c_str(), nullptr);
+  const std::wstring book = folder + L"\\inbox.wab";
+  CloseHandle(CreateFileW(book.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+  files_.AddTextFile(Narrow(book), "");
+  Show();
+  std::string prefilled;
+  std::string chosen;
+  std::string afterCancel;
+  User user([&] {
+    const HWND dialog = WaitForEditor();
+    if (!dialog) return;
+    const auto chooser = [&] {
+      Press(dialog, IDC_ButtonF2AccountRefAddress);
+      return WaitForWindow(GetCurrentProcessId(), L"#32770", L"アドレス帳を指定してください");
+    };
+    Type(dialog, IDC_EditF2Address, book.c_str());
+    if (const HWND open = chooser()) {
+      const HWND name = FindControl(open, 0x47C) ? FindControl(open, 0x47C) : FindControl(open, 0x480);
+      prefilled = TextOf(open, GetDlgCtrlID(name));
+      SetWindowTextW(name, L"work");
+      PostMessageW(open, WM_COMMAND, IDOK, 0);
+    }
+    for (int i = 0; i < 100 && TextOf(dialog, IDC_EditF2Address) == Narrow(book); ++i) Sleep(50);
+    chosen = TextOf(dialog, IDC_EditF2Address);
+    if (const HWND open = chooser()) PostMessageW(open, WM_COMMAND, IDCANCEL, 0);
+    Sleep(500);
+    afterCancel = TextOf(dialog, IDC_EditF2Address);
+    Press(dialog, IDC_ButtonF2Cancel);
+  });
+  Command(IDC_ButtonAddConfig);
+  EXPECT_EQ(prefilled, "inbox.wab");
+  EXPECT_EQ(chosen, Narrow(folder + L"\\work.wab"));
+  EXPECT_EQ(afterCancel, chosen);
+  DeleteFileW(book.c_str());
+  RemoveDirectoryW(folder.c_str());
+}
+
 }  // namespace
 }  // namespace mvane::testing

@@ -2,6 +2,7 @@
 
 #include <commdlg.h>
 #include <shlobj.h>
+#include <shlwapi.h>
 
 #include <algorithm>
 #include <vector>
@@ -59,7 +60,14 @@ std::optional<std::string> ChooseFile(HWND owner, const FileChooser& chooser, co
   dialog.Flags = OFN_EXPLORER | OFN_ENABLESIZING | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST |
                  (chooser.fileMustExist ? OFN_FILEMUSTEXIST : 0);
   if (!GetOpenFileNameW(&dialog)) return std::nullopt;
-  return Narrow(file.data());
+  std::wstring path = file.data();
+  // A new file typed without extension takes the default one; some dialogs leave it
+  // off when no such file exists yet.
+  if (chooser.defaultExtension && !*PathFindExtensionW(path.c_str()) &&
+      GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES) {
+    path += L"." + std::wstring(chooser.defaultExtension);
+  }
+  return Narrow(path);
 }
 
 }  // namespace mvane::ui
