@@ -26,10 +26,11 @@ void RunTool(mvane::RegistryHive& hive, mvane::FileSystem& files) {
   InitCommonControlsEx(&controls);
   mvane::ui::TForm1 form1(hive, files);
   mvane::ui::TForm2 form2(form1.Handle(), files);
-  mvane::ui::TForm3 form3(form1.Handle());
+  mvane::ui::TForm3 form3(form1.Handle(), hive);
   mvane::ui::TFormMyMB formMyMB(form1.Handle());
   form1.SetMessageBox(&formMyMB);
   form1.SetEditor(&form2);
+  form1.SetExitDialog(&form3);
   ShowWindow(form1.Handle(), SW_SHOWNORMAL);
   mvane::ui::RunMessageLoop();
 }

@@ -57,6 +57,12 @@
 #define IDC_RadioButtonF2SigNotUseSig 3037
 #define IDC_RadioButtonF2SigUseOESig 3038
 
+// TForm3.
+#define IDC_RadioButtonF3ExecOE 3501
+#define IDC_RadioButtonF3NotExecOE 3502
+#define IDC_ButtonF3OK 3503
+#define IDC_ButtonF3Cancel 3504
+
 // TFormMyMB.
 #define IDC_Memo1 4001
 #define IDC_Button1 4002

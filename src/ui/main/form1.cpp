@@ -8,7 +8,9 @@
 
 #include "list/commands.h"
 #include "list/startup.h"
+#include "platform/win32/mail_client.h"
 #include "platform/win32/wide.h"
+#include "settings/exit_choice.h"
 #include "settings/window_placement.h"
 #include "ui/form/help.h"
 #include "ui/resource.h"
@@ -465,6 +467,36 @@ void TForm1::ButtonDeleteConfigClick() {
 
 void TForm1::ButtonHelpClick() { OpenHelp(0); }
 
+// CloseRunningOutlookExpress, with its question centred on this window.
+CloseOutcome TForm1::CloseMailClient() {
+  Win32MailClientWindows windows;
+  return CloseRunningOutlookExpress(windows, [this] {
+    return formMyMB_ ? formMyMB_->ShowMessageBox(Centre(), false, CloseQuestionText, "Mailvane", ButtonSetYesNo)
+                     : ResultNo;
+  });
+}
+
+int TForm1::ShowExitDialog() {
+  if (!form3_) return ResultCancel;
+  RECT dialog;
+  GetWindowRect(form3_->Handle(), &dialog);
+  const Placement at = CentredOn(Centre(), dialog.bottom - dialog.top, dialog.right - dialog.left);
+  return form3_->ShowAt(at.Left, at.Top);
+}
+
+void TForm1::ShowMessage(const std::string& text, const std::string& caption) {
+  if (formMyMB_) formMyMB_->ShowMessageBox(Centre(), false, text, caption, ButtonSetOk);
+}
+
+// StartOutlookExpress
+void TForm1::StartMailClient() {
+  if (const auto program = MailClientProgramPath(hive_)) RunProgram(*program);
+}
+
+void TForm1::ButtonOKClick() {
+  if (UpdateAndExit(model_, hive_, *this) == ExitOutcome::End) PostQuitMessage(0);
+}
+
 void TForm1::ButtonCancelClick() { PostQuitMessage(0); }
 
 void TForm1::KTessel21Click() {
@@ -473,6 +505,10 @@ void TForm1::KTessel21Click() {
 
 void TForm1::OnCommand(int id) {
   switch (id) {
+    case IDC_ButtonOK:
+    case IDM_K1:
+      ButtonOKClick();
+      break;
     case IDC_ButtonCancel:
     case IDM_K2:
       ButtonCancelClick();

@@ -8,10 +8,12 @@
 
 #include "common/main_window_layout.h"
 #include "common/placement.h"
+#include "list/exit_flow.h"
 #include "list/main_model.h"
 #include "model/file_system.h"
 #include "model/registry_hive.h"
 #include "ui/editor/form2.h"
+#include "ui/exit/form3.h"
 #include "ui/form/form.h"
 #include "ui/msgbox/form_my_mb.h"
 
@@ -22,13 +24,16 @@ inline constexpr const char* AboutText =
     "Outlook Express 4.x の設定に名前を付けて保存し、切り替えて使うためのツールです\n\n"
     "Copyright (C) 2026 Corvell";
 
-class TForm1 : public Form {
+// The window is what update-and-exit asks: the mail client's windows, the exit
+// dialog, messages and starting the mail client.
+class TForm1 : public Form, private ExitServices {
  public:
   TForm1(RegistryHive& hive, FileSystem& files);
   ~TForm1() override;
 
   void SetMessageBox(TFormMyMB* formMyMB) { formMyMB_ = formMyMB; }
   void SetEditor(TForm2* form2);
+  void SetExitDialog(TForm3* form3) { form3_ = form3; }
   Placement WindowPlacement() const;
   const MainModel& Model() const { return model_; }
 
@@ -62,7 +67,12 @@ class TForm1 : public Form {
   void PanelSigTitleDblClick();
   void DisplayChanged(int screenWidth, int screenHeight);
   void ButtonHelpClick();
+  void ButtonOKClick();
   void ButtonCancelClick();
+  CloseOutcome CloseMailClient() override;
+  int ShowExitDialog() override;
+  void ShowMessage(const std::string& text, const std::string& caption) override;
+  void StartMailClient() override;
   void KTessel21Click();
   void OnCommand(int id);
   LRESULT OnNotify(const NMHDR& header);
@@ -77,6 +87,7 @@ class TForm1 : public Form {
   bool mirroring_ = false;  // the window is being set from the model: no change events back
   TFormMyMB* formMyMB_ = nullptr;
   TForm2* form2_ = nullptr;
+  TForm3* form3_ = nullptr;
   HWND toolbar_ = nullptr;
   HWND listView_ = nullptr;
   HWND memoSig_ = nullptr;
