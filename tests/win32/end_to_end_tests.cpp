@@ -8,6 +8,7 @@
 #include "model/registry_accessor.h"
 #include "platform/win32/wide.h"
 #include "platform/win32/win32_hive.h"
+#include "ui/resource.h"
 #include "win32/ui_driver.h"
 
 namespace mvane::testing {
@@ -26,8 +27,8 @@ std::wstring ProgramBeside(const wchar_t* name) {
 
 class RunningProgram {
  public:
-  explicit RunningProgram(const std::wstring& arguments) {
-    std::wstring commandLine = L"\"" + ProgramBeside(L"MVANE.exe") + L"\"";
+  explicit RunningProgram(const std::wstring& arguments, const std::wstring& program = ProgramBeside(L"MVANE.exe")) {
+    std::wstring commandLine = L"\"" + program + L"\"";
     if (!arguments.empty()) commandLine += L" " + arguments;
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
@@ -43,8 +44,8 @@ class RunningProgram {
   bool Started() const { return started_; }
   DWORD Id() const { return process_.dwProcessId; }
   // The exit code, or STILL_ACTIVE when it has not ended in time.
-  DWORD WaitForExit() const {
-    WaitForSingleObject(process_.hProcess, UiTimeoutMs);
+  DWORD WaitForExit(DWORD timeoutMs = UiTimeoutMs) const {
+    WaitForSingleObject(process_.hProcess, timeoutMs);
     DWORD code = STILL_ACTIVE;
     GetExitCodeProcess(process_.hProcess, &code);
     return code;
@@ -70,11 +71,23 @@ class EndToEnd : public ::testing::Test {
     reg.SetRoot(RootKey::CurrentUser);
     reg.DeleteTree("\\Software\\Corvell");
   }
-  void Put(const std::string& key, const std::string& name, const std::string& text) {
+  void Put(const std::string& key, const std::string& name, const std::string& text,
+           RootKey root = RootKey::CurrentUser) {
+    RegistryAccessor reg(hive_);
+    reg.SetRoot(root);
+    ASSERT_TRUE(reg.OpenPath(key, true));
+    reg.WriteText(name, text);
+  }
+  void PutNumber(const std::string& key, const std::string& name, std::int32_t number) {
     RegistryAccessor reg(hive_);
     reg.SetRoot(RootKey::CurrentUser);
     ASSERT_TRUE(reg.OpenPath(key, true));
-    reg.WriteText(name, text);
+    reg.WriteNumber(name, number);
+  }
+  std::int32_t Number(const std::string& key, const std::string& name) {
+    RegistryAccessor reg(hive_);
+    reg.SetRoot(RootKey::CurrentUser);
+    return reg.OpenPath(key, false) && reg.HasValue(name) ? reg.ReadNumber(name) : -9999;
   }
   // The value's text, or "(no key)" when the key does not exist.
   std::string Text(const std::string& key, const std::string& name) {
@@ -150,6 +163,230 @@ TEST_F(EndToEnd, UninstallCancelledRemovesNothing) {
   Press(question, IDCANCEL);
   EXPECT_EQ(program.WaitForExit(), 0u);
   EXPECT_EQ(Text(VersionedKey, "Path"), "C:\\old\\MVANE.exe");
+}
+
+}  // namespace
+}  // namespace mvane::testing
+
+namespace mvane::testing {
+namespace {
+
+const std::string OeKey = "\\Software\\Microsoft\\Outlook Express";
+const std::string OeMailKey = "\\Software\\Microsoft\\Outlook Express\\Mail";
+const std::string IamKey = "\\Software\\Microsoft\\Internet Account Manager";
+const std::string WabKey = "\\Software\\Microsoft\\WAB\\WAB4\\Wab File Name";
+const std::string InstallKey = "\\SOFTWARE\\Microsoft\\Outlook Express";
+const wchar_t* const ExitCaption = L"Mailvane の終了";
+
+std::string ReadAll(const std::wstring& path) {
+  const HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                  OPEN_EXISTING, 0, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return "";
+  char buffer[4096];
+  DWORD read = 0;
+  ReadFile(file, buffer, sizeof buffer, &read, nullptr);
+  CloseHandle(file);
+  return std::string(buffer, read);
+}
+
+// A mail client's registry with two mail accounts, its folders on disk, its program
+// file (the stand-in) under an install folder, and a stored list of two rows: "Main",
+// which the mail client is set to now, and "Other".
+class UpdateAndExitRun : public EndToEnd {
+ protected:
+  void SetUp() override {
+    EndToEnd::SetUp();
+    wchar_t temp[MAX_PATH];
+    GetTempPathW(MAX_PATH, temp);
+    root_ = std::wstring(temp) + L"mvane-exit";
+    for (const wchar_t* folder : {L"", L"\\Main", L"\\Other", L"\\Outlook Express"}) {
+      CreateDirectoryW((root_ + folder).c_str(), nullptr);
+    }
+    for (const wchar_t* book : {L"\\main.wab", L"\\other.wab"}) {
+      CloseHandle(CreateFileW((root_ + book).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    }
+    program_ = root_ + L"\\Outlook Express\\msimn.exe";
+    CopyFileW(ProgramBeside(L"stand_in_program.exe").c_str(), program_.c_str(), FALSE);
+    CopyFileW(ProgramBeside(L"fake_mail_client.exe").c_str(), (root_ + L"\\fake_mail_client.exe").c_str(), FALSE);
+    DeleteFileW((root_ + L"\\Outlook Express\\started.log").c_str());
+    DeleteFileW((root_ + L"\\mail_client.log").c_str());
+
+    const std::string root = Narrow(root_);
+    Put(OeKey, "Store Root", root + "\\Main");
+    Put(OeMailKey, "Signature Text", "");
+    Put(OeMailKey, "Signature File", "");
+    PutNumber(OeMailKey, "Signature Type", 0);
+    PutNumber(OeMailKey, "Poll For Mail", 1800000);
+    Put(IamKey, "Default Mail Account", "00000001");
+    Put(IamKey + "\\Accounts\\00000001", "Account Name", "Office");
+    Put(IamKey + "\\Accounts\\00000001", "POP3 Server", "pop.example.jp");
+    Put(IamKey + "\\Accounts\\00000001", "SMTP Server", "smtp.example.jp");
+    Put(IamKey + "\\Accounts\\00000002", "SMTP Server", "smtp.home.jp");
+    Put(IamKey + "\\Accounts\\00000002", "Account Name", "Home");
+    Put(IamKey + "\\Accounts\\00000002", "POP3 Server", "pop.home.jp");
+    Put(WabKey, "", root + "\\main.wab");
+    Put(InstallKey, "InstallRoot", root + "\\Outlook Express", RootKey::LocalMachine);
+    StoreRow(0, "Main", root + "\\Main", root + "\\main.wab", "00000001", 1800000, 1);
+    StoreRow(1, "Other", root + "\\Other", root + "\\other.wab", "00000002", 600000, 0);
+  }
+  void TearDown() override {
+    RegistryAccessor reg(hive_);
+    reg.SetRoot(RootKey::CurrentUser);
+    for (const std::string& key : {OeKey, IamKey, std::string("\\Software\\Microsoft\\WAB")}) reg.DeleteTree(key);
+    reg.SetRoot(RootKey::LocalMachine);
+    reg.DeleteTree(InstallKey);
+    EndToEnd::TearDown();
+  }
+  void StoreRow(int row, const std::string& name, const std::string& folder, const std::string& book,
+                const std::string& account, std::int32_t poll, std::int32_t selected) {
+    const std::string entry = VersionedKey + "\\List\\0000000" + std::to_string(row + 1);  // entries count from 1
+    PutNumber(entry, "Selected", selected);
+    Put(entry, "Config Name", name);
+    Put(entry, "Store Root", folder);
+    Put(entry, "Wab File Name", book);
+    Put(entry, "Account Name", account);
+    Put(entry, "Signature File", "");
+    Put(entry, "Signature Text", "");
+    PutNumber(entry, "Signature Type", 0);
+    PutNumber(entry, "Poll For Mail", poll);
+    PutNumber(entry, "Mail Check Sts", 0);
+    PutNumber(entry, "Signature Sts", 0);
+  }
+  std::string MailClientLog() { return ReadAll(root_ + L"\\mail_client.log"); }
+  std::string StartedLog() { return ReadAll(root_ + L"\\Outlook Express\\started.log"); }
+  std::wstring FakeMailClient() const { return root_ + L"\\fake_mail_client.exe"; }
+  // Starts the tool and waits for its list.
+  HWND StartTool(RunningProgram& tool) {
+    const HWND main = WaitForWindow(tool.Id(), L"TForm1", L"Mailvane");
+    Sleep(1000);  // the first show loads the list after the window is up
+    return main;
+  }
+  // Moves the highlight down to "Other" and selects it, as a user would with the keys.
+  static void SelectOther(HWND main) {
+    PostMessageW(FindControl(main, IDC_ListViewMain), WM_KEYDOWN, VK_DOWN, 0);
+    Sleep(300);
+    Press(main, IDC_ButtonSelectConfig);
+  }
+  // Presses update-and-exit and answers the question about the running mail client.
+  std::string AnswerCloseQuestion(const RunningProgram& tool, HWND main, int button) {
+    Press(main, IDC_ButtonOK);
+    const HWND question = WaitForWindow(tool.Id(), L"TFormMyMB", L"Mailvane");
+    if (!question) return "(no question)";
+    const std::string text = WindowText(question);
+    Press(question, button);
+    return text;
+  }
+
+  std::wstring root_;
+  std::wstring program_;
+};
+
+TEST_F(UpdateAndExitRun, TypicalRunClosesTheMailClientAppliesSavesAndStartsItAgain) {
+  RunningProgram mailClient(L"--notes 2", FakeMailClient());
+  ASSERT_NE(WaitForWindow(mailClient.Id(), L"ThorBrowserWndClass", L"Outlook Express"), nullptr);
+  RunningProgram tool(L"");
+  const HWND main = StartTool(tool);
+  ASSERT_NE(main, nullptr);
+  SelectOther(main);
+
+  EXPECT_EQ(AnswerCloseQuestion(tool, main, IDC_Button1),
+            "Outlook Express が起動しています\r\n\r\nOutlook Express を終了しますか？");
+  EXPECT_EQ(mailClient.WaitForExit(), 0u);
+  // Each note in turn is the first of its class still found: the newest is on top.
+  EXPECT_EQ(MailClientLog(), "WM_CLOSE main\r\nWM_CLOSE note 2\r\nWM_CLOSE note 1\r\n");
+  const HWND exitDialog = WaitForWindow(tool.Id(), L"TForm3", ExitCaption);
+  ASSERT_NE(exitDialog, nullptr);
+  EXPECT_EQ(SendMessageW(FindControl(exitDialog, IDC_RadioButtonF3ExecOE), BM_GETCHECK, 0, 0), BST_CHECKED);
+  Press(exitDialog, IDC_ButtonF3OK);
+  EXPECT_EQ(tool.WaitForExit(), 0u);
+
+  const std::string root = Narrow(root_);
+  EXPECT_EQ(Text(OeKey, "Store Root"), root + "\\Other");
+  EXPECT_EQ(Text(WabKey, ""), root + "\\other.wab");
+  EXPECT_EQ(Text(IamKey, "Default Mail Account"), "00000002");
+  EXPECT_EQ(Number(OeMailKey, "Poll For Mail"), 600000);
+  EXPECT_EQ(Number(VersionedKey + "\\List\\00000001", "Selected"), 0);
+  EXPECT_EQ(Number(VersionedKey + "\\List\\00000002", "Selected"), 1);
+  EXPECT_EQ(Number(VersionedKey, "Execute OE After Exit"), 1);
+  for (int i = 0; i < 100 && StartedLog().empty(); ++i) Sleep(50);
+  EXPECT_EQ(StartedLog(), "\"" + Narrow(program_) + "\"\r\n");
+}
+
+TEST_F(UpdateAndExitRun, NoToTheQuestionLeavesEverythingAndTheWindowOpen) {
+  RunningProgram mailClient(L"--notes 1", FakeMailClient());
+  ASSERT_NE(WaitForWindow(mailClient.Id(), L"ThorBrowserWndClass", L"Outlook Express"), nullptr);
+  RunningProgram tool(L"");
+  const HWND main = StartTool(tool);
+  ASSERT_NE(main, nullptr);
+  AnswerCloseQuestion(tool, main, IDC_Button2);
+  Sleep(500);
+  EXPECT_TRUE(IsWindowVisible(main));
+  EXPECT_EQ(MailClientLog(), "");
+  Press(main, IDC_ButtonCancel);
+  EXPECT_EQ(tool.WaitForExit(), 0u);
+  EXPECT_EQ(Text(OeKey, "Store Root"), Narrow(root_) + "\\Main");
+  EXPECT_EQ(Number(VersionedKey, "Execute OE After Exit"), -9999);
+}
+
+TEST_F(UpdateAndExitRun, OnlyNotesOpenAreClosedAndNotStartingIsRememberedForTheNextRun) {
+  RunningProgram mailClient(L"--no-main --notes 2", FakeMailClient());
+  ASSERT_NE(WaitForWindow(mailClient.Id(), L"ATH_Note", L"メッセージの作成 2"), nullptr);
+  {
+    RunningProgram tool(L"");
+    const HWND main = StartTool(tool);
+    ASSERT_NE(main, nullptr);
+    AnswerCloseQuestion(tool, main, IDC_Button1);
+    EXPECT_EQ(mailClient.WaitForExit(), 0u);
+    EXPECT_EQ(MailClientLog(), "WM_CLOSE note 2\r\nWM_CLOSE note 1\r\n");
+    const HWND exitDialog = WaitForWindow(tool.Id(), L"TForm3", ExitCaption);
+    ASSERT_NE(exitDialog, nullptr);
+    SendMessageW(FindControl(exitDialog, IDC_RadioButtonF3NotExecOE), BM_CLICK, 0, 0);
+    Press(exitDialog, IDC_ButtonF3OK);
+    EXPECT_EQ(tool.WaitForExit(), 0u);
+  }
+  EXPECT_EQ(Number(VersionedKey, "Execute OE After Exit"), 0);
+  Sleep(500);
+  EXPECT_EQ(StartedLog(), "");
+
+  RunningProgram again(L"");
+  const HWND main = StartTool(again);
+  ASSERT_NE(main, nullptr);
+  Press(main, IDC_ButtonOK);  // no mail client now: straight to the exit dialog
+  const HWND exitDialog = WaitForWindow(again.Id(), L"TForm3", ExitCaption);
+  ASSERT_NE(exitDialog, nullptr);
+  EXPECT_EQ(SendMessageW(FindControl(exitDialog, IDC_RadioButtonF3NotExecOE), BM_GETCHECK, 0, 0), BST_CHECKED);
+  Press(exitDialog, IDC_ButtonF3Cancel);
+  Sleep(500);
+  EXPECT_TRUE(IsWindowVisible(main));
+  Press(main, IDC_ButtonCancel);
+  EXPECT_EQ(again.WaitForExit(), 0u);
+}
+
+TEST_F(UpdateAndExitRun, NoteThatWillNotCloseEndsInTheMessageWithNothingWritten) {
+  RunningProgram mailClient(L"--notes 2 --refuse-note 2", FakeMailClient());
+  ASSERT_NE(WaitForWindow(mailClient.Id(), L"ThorBrowserWndClass", L"Outlook Express"), nullptr);
+  RunningProgram tool(L"");
+  const HWND main = StartTool(tool);
+  ASSERT_NE(main, nullptr);
+  SelectOther(main);
+  AnswerCloseQuestion(tool, main, IDC_Button1);
+  // The question's box is reused for the message: wait for its new text.
+  HWND message = nullptr;
+  for (int i = 0; i < 200 && !message; ++i, Sleep(50)) {
+    const HWND box = WaitForWindow(tool.Id(), L"TFormMyMB", L"Mailvane");
+    if (box && WindowText(box).find("終了できませんでした") != std::string::npos) message = box;
+  }
+  ASSERT_NE(message, nullptr);
+  EXPECT_EQ(WindowText(message),
+            "Outlook Express を終了できませんでした\r\n\r\nOutlook Express の設定は変更されていません");
+  Press(message, IDC_Button1);
+  EXPECT_EQ(MailClientLog(), "WM_CLOSE main\r\nWM_CLOSE note 2\r\nWM_CLOSE note 2\r\nWM_CLOSE note 2\r\n");
+  EXPECT_EQ(Text(OeKey, "Store Root"), Narrow(root_) + "\\Main");
+  EXPECT_EQ(Number(VersionedKey + "\\List\\00000002", "Selected"), 0);  // as seeded: nothing saved
+  Sleep(500);
+  EXPECT_TRUE(IsWindowVisible(main));
+  Press(main, IDC_ButtonCancel);
+  EXPECT_EQ(tool.WaitForExit(), 0u);
 }
 
 }  // namespace

@@ -37,8 +37,10 @@ BOOL CALLBACK CollectText(HWND child, LPARAM context) {
   wchar_t className[64];
   GetClassNameW(child, className, static_cast<int>(std::size(className)));
   if (_wcsicmp(className, L"Static") == 0 || _wcsicmp(className, L"Edit") == 0) {
+    // WM_GETTEXT, unlike GetWindowText, reads an edit control of another process.
     wchar_t text[1024];
-    const int length = GetWindowTextW(child, text, static_cast<int>(std::size(text)));
+    const int length = static_cast<int>(
+        SendMessageW(child, WM_GETTEXT, std::size(text), reinterpret_cast<LPARAM>(text)));
     if (length > 0) *reinterpret_cast<std::wstring*>(context) += std::wstring(text, length);
   }
   return TRUE;
