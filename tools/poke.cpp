@@ -2,6 +2,7 @@
 //   poke wait  CLASS CAPTION               waits until the window shows (exit 1 if not)
 //   poke press CLASS CAPTION ID            clicks the control with that identifier
 //   poke text  CLASS CAPTION ID TEXT       puts TEXT into the control
+//   poke key   CLASS CAPTION ID VK         presses the virtual key in the control
 //   poke rect  CLASS CAPTION               prints the window's left, top, width, height
 #include <windows.h>
 
@@ -13,7 +14,7 @@
 int wmain(int argc, wchar_t** argv) {
   using namespace mvane::testing;
   if (argc < 4) {
-    std::fputs("usage: poke wait|press|text|rect CLASS CAPTION [ID [TEXT]]\n", stderr);
+    std::fputs("usage: poke wait|press|text|key|rect CLASS CAPTION [ID [TEXT]]\n", stderr);
     return 2;
   }
   const std::wstring verb = argv[1];
@@ -33,6 +34,10 @@ int wmain(int argc, wchar_t** argv) {
     return 0;
   }
   const HWND control = FindControl(window, id);
+  if (verb == L"key" && argc >= 6 && control) {
+    PostMessageW(control, WM_KEYDOWN, static_cast<WPARAM>(_wtoi(argv[5])), 0);
+    return 0;
+  }
   if (verb == L"text" && argc >= 6 && control) {
     SendMessageW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(argv[5]));
     return 0;
