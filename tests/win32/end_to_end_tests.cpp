@@ -391,3 +391,115 @@ TEST_F(UpdateAndExitRun, NoteThatWillNotCloseEndsInTheMessageWithNothingWritten)
 
 }  // namespace
 }  // namespace mvane::testing
+
+namespace mvane::testing {
+namespace {
+
+struct ControlResult {
+  DWORD code = 9999;
+  std::string out;
+  std::string err;
+};
+
+std::string Drain(HANDLE pipe) {
+  std::string text;
+  char buffer[4096];
+  DWORD read = 0;
+  while (ReadFile(pipe, buffer, sizeof buffer, &read, nullptr) && read > 0) text.append(buffer, read);
+  return text;
+}
+
+// MVANECTL.exe with the arguments, its output caught.
+ControlResult Control(const std::wstring& arguments) {
+  SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+  HANDLE outRead, outWrite, errRead, errWrite;
+  CreatePipe(&outRead, &outWrite, &inherit, 0);
+  CreatePipe(&errRead, &errWrite, &inherit, 0);
+  SetHandleInformation(outRead, HANDLE_FLAG_INHERIT, 0);
+  SetHandleInformation(errRead, HANDLE_FLAG_INHERIT, 0);
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESTDHANDLES;
+  startup.hStdOutput = outWrite;
+  startup.hStdError = errWrite;
+  startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+  std::wstring commandLine = L"\"" + ProgramBeside(L"MVANECTL.exe") + L"\" " + arguments;
+  PROCESS_INFORMATION process{};
+  ControlResult result;
+  const bool started = CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
+                                      &startup, &process) != 0;
+  CloseHandle(outWrite);
+  CloseHandle(errWrite);
+  if (started) {
+    result.out = Drain(outRead);
+    result.err = Drain(errRead);
+    WaitForSingleObject(process.hProcess, UiTimeoutMs);
+    GetExitCodeProcess(process.hProcess, &result.code);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+  }
+  CloseHandle(outRead);
+  CloseHandle(errRead);
+  return result;
+}
+
+using ControlRun = UpdateAndExitRun;
+
+TEST_F(ControlRun, ListAndCurrentShowWhatTheMainWindowShows) {
+  const std::string root = Narrow(root_);
+  const ControlResult list = Control(L"list");
+  EXPECT_EQ(list.code, 0u);
+  EXPECT_EQ(list.out, "* Main\t" + root + "\\Main\tOffice\t30分おき\n  Other\t" + root + "\\Other\tHome\t10分おき\n");
+  const ControlResult json = Control(L"list --json");
+  EXPECT_NE(json.out.find("{\"current\": true, \"name\": \"Main\""), std::string::npos) << json.out;
+  const ControlResult current = Control(L"current");
+  EXPECT_EQ(current.code, 0u);
+  EXPECT_EQ(current.out, "Main\n");
+
+  Put(OeKey, "Store Root", root + "\\Other");  // switched by hand: no stored row matches
+  EXPECT_EQ(Control(L"current").code, 1u);
+}
+
+TEST_F(ControlRun, ApplyRefusesWhileTheMailClientRunsAndClosesItWhenAsked) {
+  RunningProgram mailClient(L"--notes 1", FakeMailClient());
+  ASSERT_NE(WaitForWindow(mailClient.Id(), L"ThorBrowserWndClass", L"Outlook Express"), nullptr);
+  EXPECT_EQ(Control(L"apply other").code, 5u);
+  EXPECT_EQ(Text(OeKey, "Store Root"), Narrow(root_) + "\\Main");
+  EXPECT_EQ(MailClientLog(), "");
+
+  const ControlResult applied = Control(L"apply OTHER --close --start");
+  EXPECT_EQ(applied.code, 0u) << applied.err;
+  EXPECT_EQ(mailClient.WaitForExit(), 0u);
+  EXPECT_EQ(Text(OeKey, "Store Root"), Narrow(root_) + "\\Other");
+  EXPECT_EQ(Number(VersionedKey + "\\List\\00000002", "Selected"), 1);
+  EXPECT_EQ(Control(L"current").out, "Other\n");
+  for (int i = 0; i < 100 && StartedLog().empty(); ++i) Sleep(50);
+  EXPECT_EQ(StartedLog(), "\"" + Narrow(program_) + "\"\r\n");
+}
+
+TEST_F(ControlRun, RefusalsChangeNothingAndSayWhyInTheirExitCodes) {
+  const std::string root = Narrow(root_);
+  StoreRow(2, "Broken", root + "\\Gone", root + "\\main.wab", "00000001", 600000, 0);  // its folder is missing
+  EXPECT_EQ(Control(L"").code, 2u);
+  EXPECT_EQ(Control(L"frobnicate").code, 2u);
+  EXPECT_EQ(Control(L"apply").code, 2u);
+  EXPECT_EQ(Control(L"apply Nowhere").code, 3u);
+  EXPECT_EQ(Control(L"apply Broken").code, 4u);
+  EXPECT_EQ(Control(L"copy Other MAIN").code, 2u);  // taken in another letter case
+  EXPECT_EQ(Text(OeKey, "Store Root"), root + "\\Main");
+  {
+    RunningProgram tool(L"");
+    ASSERT_NE(StartTool(tool), nullptr);
+    EXPECT_EQ(Control(L"apply Other").code, 6u);
+    EXPECT_EQ(Control(L"copy Other Other2").code, 6u);
+  }
+  EXPECT_EQ(Text(OeKey, "Store Root"), root + "\\Main");
+
+  EXPECT_EQ(Control(L"copy Other \"Other 2\"").code, 0u);
+  const ControlResult list = Control(L"list");
+  EXPECT_NE(list.out.find("  Other 2\t" + root + "\\Other\tHome\t10分おき\n"), std::string::npos) << list.out;
+  EXPECT_EQ(Control(L"--help").code, 0u);
+}
+
+}  // namespace
+}  // namespace mvane::testing

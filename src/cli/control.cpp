@@ -1,0 +1,200 @@
+#include "cli/control.h"
+
+#include <algorithm>
+
+#include "list/commands.h"
+#include "list/startup.h"
+#include "model/registry_accessor.h"
+#include "settings/account_list.h"
+#include "settings/apply_config.h"
+#include "settings/config_store.h"
+#include "settings/exit_choice.h"
+
+namespace mvane {
+namespace {
+
+constexpr const char* HelpJapanese =
+    "使い方: MVANECTL <コマンド> [オプション]\n"
+    "  list [--json]                  保存されている設定の一覧（* は現在の設定）\n"
+    "  current                        Outlook Express の現在の設定名（一致する設定がなければ終了コード 1）\n"
+    "  apply 設定名 [--close] [--start] 設定を Outlook Express に反映する\n"
+    "      --close  起動中の Outlook Express を終了してから反映する\n"
+    "      --start  反映後に Outlook Express を起動する\n"
+    "  copy 設定名 新しい設定名       設定を複製して一覧の最後に加える\n"
+    "終了コード: 0 完了, 1 一致なし, 2 使い方の誤り, 3 設定が見つからない, 4 未入力項目あり,\n"
+    "  5 Outlook Express が起動中, 6 Mailvane が起動中, 7 レジストリのエラー\n";
+constexpr const char* HelpEnglish =
+    "Usage: MVANECTL <command> [options]\n"
+    "  list [--json]                    the stored configurations (* marks the current one)\n"
+    "  current                          the configuration the mail client now matches (exit 1 if none)\n"
+    "  apply NAME [--close] [--start]   switches the mail client to the configuration\n"
+    "      --close  closes a running Outlook Express first\n"
+    "      --start  starts Outlook Express afterwards\n"
+    "  copy NAME NEWNAME                appends a copy of the configuration under a new name\n"
+    "Exit codes: 0 done, 1 no match, 2 usage, 3 no such configuration, 4 incomplete configuration,\n"
+    "  5 Outlook Express is running, 6 another Mailvane is running, 7 registry error\n";
+
+// The list as the main window loads it, without its messages.
+void LoadModel(RegistryHive& hive, FileSystem& files, MainModel& model) {
+  ReadSystemSettings(hive, model.SystemSettings);
+  ReadAccountList(hive, model.Accounts);
+  LoadConfigList(hive, files, model);
+}
+
+std::string JsonString(const std::string& text) {
+  std::string quoted = "\"";
+  for (const char c : text) {
+    switch (c) {
+      case '"':
+        quoted += "\\\"";
+        break;
+      case '\\':
+        quoted += "\\\\";
+        break;
+      case '\n':
+        quoted += "\\n";
+        break;
+      case '\r':
+        quoted += "\\r";
+        break;
+      case '\t':
+        quoted += "\\t";
+        break;
+      default:
+        if (static_cast<unsigned char>(c) < 0x20) {
+          static const char digits[] = "0123456789abcdef";
+          quoted += "\\u00";
+          quoted += digits[(c >> 4) & 0xF];
+          quoted += digits[c & 0xF];
+        } else {
+          quoted += c;
+        }
+    }
+  }
+  return quoted + "\"";
+}
+
+int List(const MainModel& model, bool json, ControlOutput& output) {
+  if (json) output.out += "[";
+  for (int row = 0; row < model.Configs.Count(); ++row) {
+    const bool current = model.Configs.Marked(row);
+    const std::string name = model.ColumnText(row, Column::Name);
+    const std::string folder = model.ColumnText(row, Column::StoreRoot);
+    const std::string account = model.ColumnText(row, Column::Account);
+    const std::string poll = model.ColumnText(row, Column::PollForMail);
+    if (json) {
+      output.out += std::string(row ? "," : "") + "\n  {\"current\": " + (current ? "true" : "false") +
+                    ", \"name\": " + JsonString(name) + ", \"folder\": " + JsonString(folder) +
+                    ", \"account\": " + JsonString(account) + ", \"poll\": " + JsonString(poll) + "}";
+    } else {
+      output.out += std::string(current ? "* " : "  ") + name + "\t" + folder + "\t" + account + "\t" + poll + "\n";
+    }
+  }
+  if (json) output.out += model.Configs.Count() ? "\n]\n" : "]\n";
+  return ControlDone;
+}
+
+bool MailClientRunning(MailClientWindows& windows) { return windows.FindMain() || windows.FindNote(); }
+
+int Apply(MainModel& model, RegistryHive& hive, ControlServices& services, int row, bool close, bool start,
+          ControlOutput& output) {
+  MailClientWindows& windows = services.MailClient();
+  if (MailClientRunning(windows)) {
+    if (!close) {
+      output.err += "Outlook Express が起動しています\n";
+      return ControlMailClientRunning;
+    }
+    if (CloseRunningOutlookExpress(windows, [] { return ResultYes; }) != CloseOutcome::Closed) {
+      output.err += "Outlook Express を終了できませんでした\n";
+      return ControlMailClientRunning;
+    }
+  }
+  const TesselRegistry& config = model.Configs.Record(row);
+  if (ValidateConfig(config) != 0) {
+    output.err += "未入力項目があります\n";
+    return ControlIncomplete;
+  }
+  ApplyConfig(hive, config, *model.SystemSettings, model.Accounts.ListBoxAccount);
+  model.Configs.SetHighlighted(row);
+  SelectConfig(model);
+  SaveConfigList(hive, model);
+  if (start) {
+    if (const auto program = MailClientProgramPath(hive)) services.RunProgram(*program);
+  }
+  return ControlDone;
+}
+
+int Copy(MainModel& model, RegistryHive& hive, int row, const std::string& newName, ControlOutput& output) {
+  if (newName.empty() || model.Configs.FindCaption(newName) != NoRow) {
+    output.err += "設定名 \"" + newName + "\" はすでに使われています\n";
+    return ControlUsage;
+  }
+  TesselRegistry copy = model.Configs.Record(row);
+  copy.ConfigName = newName;
+  copy.Selected = 0;
+  if (model.Configs.Append(std::move(copy)) == NoRow) {
+    output.err += "設定は 65535 件までです\n";
+    return ControlUsage;
+  }
+  SaveConfigList(hive, model);
+  return ControlDone;
+}
+
+int Run(const std::vector<std::string>& args, RegistryHive& hive, FileSystem& files, ControlServices& services,
+        ControlOutput& output) {
+  const auto has = [&](const char* option) { return std::find(args.begin(), args.end(), option) != args.end(); };
+  const std::string command = args.empty() ? "" : args[0];
+  if (command.empty() || command == "--help" || command == "/?" || command == "-h") {
+    (command.empty() ? output.err : output.out) += services.JapaneseUi() ? HelpJapanese : HelpEnglish;
+    return command.empty() ? ControlUsage : ControlDone;
+  }
+  if (command != "list" && command != "current" && command != "apply" && command != "copy") {
+    output.err += services.JapaneseUi() ? HelpJapanese : HelpEnglish;
+    return ControlUsage;
+  }
+  // Changing the list while the window has it open would be undone when it saves.
+  const bool changes = command == "apply" || command == "copy";
+  if (changes && !services.ClaimSingleInstance()) {
+    output.err += "Mailvane が起動しています\n";
+    return ControlOtherInstance;
+  }
+
+  MainModel model;
+  LoadModel(hive, files, model);
+  if (!model.SystemSettings) {
+    output.err += "Outlook Express 4.x がインストールされていないか、Outlook Express 4.x が１度も使われていません\n";
+    return ControlRegistryError;
+  }
+  if (command == "list") return List(model, has("--json"), output);
+  if (command == "current") {
+    const int row = model.Configs.FirstMarked();
+    if (row == NoRow) return ControlNoMatch;
+    output.out += model.Configs.Record(row).ConfigName + "\n";
+    return ControlDone;
+  }
+  if (args.size() < (command == "copy" ? 3u : 2u)) {
+    output.err += services.JapaneseUi() ? HelpJapanese : HelpEnglish;
+    return ControlUsage;
+  }
+  const int row = model.Configs.FindCaption(args[1]);
+  if (row == NoRow) {
+    output.err += "設定 \"" + args[1] + "\" が見つかりません\n";
+    return ControlNoSuchConfig;
+  }
+  if (command == "apply") return Apply(model, hive, services, row, has("--close"), has("--start"), output);
+  return Copy(model, hive, row, args[2], output);
+}
+
+}  // namespace
+
+int RunControl(const std::vector<std::string>& args, RegistryHive& hive, FileSystem& files,
+               ControlServices& services, ControlOutput& output) {
+  try {
+    return Run(args, hive, files, services, output);
+  } catch (const RegistryError& error) {
+    output.err += std::string(error.what()) + "\n";
+    return ControlRegistryError;
+  }
+}
+
+}  // namespace mvane
