@@ -23,6 +23,15 @@ class ConsoleServices : public mvane::ControlServices {
   }
   mvane::MailClientWindows& MailClient() override { return windows_; }
   void RunProgram(const std::string& path) override { mvane::RunProgram(path); }
+  bool WriteWholeFile(const std::string& path, const std::vector<std::uint8_t>& bytes) override {
+    const HANDLE file = CreateFileW(mvane::Wide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    DWORD written = 0;
+    const bool complete = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+                          written == bytes.size();
+    return CloseHandle(file) && complete;
+  }
   bool JapaneseUi() override { return PRIMARYLANGID(GetUserDefaultUILanguage()) == LANG_JAPANESE; }
 
  private:

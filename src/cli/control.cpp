@@ -2,8 +2,10 @@
 
 #include <algorithm>
 
+#include "cli/registry_script.h"
 #include "list/commands.h"
 #include "list/startup.h"
+#include "model/memory_hive.h"
 #include "model/registry_accessor.h"
 #include "settings/account_list.h"
 #include "settings/apply_config.h"
@@ -21,6 +23,8 @@ constexpr const char* HelpJapanese =
     "      --close  起動中の Outlook Express を終了してから反映する\n"
     "      --start  反映後に Outlook Express を起動する\n"
     "  copy 設定名 新しい設定名       設定を複製して一覧の最後に加える\n"
+    "  export ファイル                設定の一覧をレジストリ ファイル (.reg) に書き出す\n"
+    "  import ファイル [--replace]    .reg ファイルの設定を一覧に加える（--replace: 一覧を置き換える）\n"
     "終了コード: 0 完了, 1 一致なし, 2 使い方の誤り, 3 設定が見つからない, 4 未入力項目あり,\n"
     "  5 Outlook Express が起動中, 6 Mailvane が起動中, 7 レジストリのエラー\n";
 constexpr const char* HelpEnglish =
@@ -31,6 +35,8 @@ constexpr const char* HelpEnglish =
     "      --close  closes a running Outlook Express first\n"
     "      --start  starts Outlook Express afterwards\n"
     "  copy NAME NEWNAME                appends a copy of the configuration under a new name\n"
+    "  export FILE                      writes the list as a registry script (.reg)\n"
+    "  import FILE [--replace]          appends the configurations of such a script (or replaces the list)\n"
     "Exit codes: 0 done, 1 no match, 2 usage, 3 no such configuration, 4 incomplete configuration,\n"
     "  5 Outlook Express is running, 6 another Mailvane is running, 7 registry error\n";
 
@@ -140,6 +146,71 @@ int Copy(MainModel& model, RegistryHive& hive, int row, const std::string& newNa
   return ControlDone;
 }
 
+// Folders and files of an imported list may not exist on this machine yet: the loader
+// keeps every path as it stands.
+class EverythingExists : public FileSystem {
+ public:
+  bool FolderExists(const std::string&) override { return true; }
+  bool FileExists(const std::string&) override { return true; }
+  std::optional<std::vector<std::uint8_t>> ReadFile(const std::string&) override { return std::nullopt; }
+  bool OpensAlone(const std::string&) override { return true; }
+  std::string AnsiToUtf8(const std::string& bytes) override { return bytes; }
+};
+
+// A name no row has, in any letter case: the name itself, or "name (2)", "name (3)"...
+std::string FreeName(const ConfigList& rows, const std::string& name) {
+  if (rows.FindCaption(name) == NoRow) return name;
+  for (int n = 2;; ++n) {
+    std::string candidate = name + " (" + std::to_string(n) + ")";
+    if (rows.FindCaption(candidate) == NoRow) return candidate;
+  }
+}
+
+int Export(const MainModel& model, ControlServices& services, const std::string& path, ControlOutput& output) {
+  if (!services.WriteWholeFile(path, EncodeScriptFile(ExportRegistryScript(model)))) {
+    output.err += "ファイル \"" + path + "\" に書き込めません\n";
+    return ControlUsage;
+  }
+  return ControlDone;
+}
+
+int Import(MainModel& model, RegistryHive& hive, FileSystem& files, const std::string& path, bool replace,
+           ControlOutput& output) {
+  const auto bytes = files.ReadFile(path);
+  if (!bytes) {
+    output.err += "ファイル \"" + path + "\" を開けません\n";
+    return ControlUsage;
+  }
+  MemoryHive script;
+  std::string error;
+  if (!ParseRegistryScript(DecodeScriptFile(*bytes), script, error)) {
+    output.err += path + ": " + error + "\n";
+    return ControlUsage;
+  }
+  MainModel imported;
+  imported.SystemSettings = std::make_unique<SystemRegistry>(*model.SystemSettings);
+  EverythingExists keepPaths;
+  LoadConfigList(script, keepPaths, imported);  // wrong-typed values raise, as at start-up
+
+  std::vector<TesselRegistry> configs;
+  for (int row = 0; row < imported.Configs.Count(); ++row) configs.push_back(imported.Configs.Record(row));
+  configs.insert(configs.end(), imported.SurplusConfigs.begin(), imported.SurplusConfigs.end());
+  if (replace) model.Configs.Clear();
+  if (model.Configs.Count() + configs.size() > static_cast<std::size_t>(MaxConfigRows)) {
+    output.err += "設定は 65535 件までです\n";
+    return ControlUsage;
+  }
+  for (TesselRegistry& config : configs) {
+    if (!replace) {
+      config.ConfigName = FreeName(model.Configs, config.ConfigName);
+      config.Selected = 0;
+    }
+    model.Configs.Append(std::move(config));
+  }
+  SaveConfigList(hive, model);
+  return ControlDone;
+}
+
 int Run(const std::vector<std::string>& args, RegistryHive& hive, FileSystem& files, ControlServices& services,
         ControlOutput& output) {
   const auto has = [&](const char* option) { return std::find(args.begin(), args.end(), option) != args.end(); };
@@ -148,12 +219,13 @@ int Run(const std::vector<std::string>& args, RegistryHive& hive, FileSystem& fi
     (command.empty() ? output.err : output.out) += services.JapaneseUi() ? HelpJapanese : HelpEnglish;
     return command.empty() ? ControlUsage : ControlDone;
   }
-  if (command != "list" && command != "current" && command != "apply" && command != "copy") {
+  if (command != "list" && command != "current" && command != "apply" && command != "copy" && command != "export" &&
+      command != "import") {
     output.err += services.JapaneseUi() ? HelpJapanese : HelpEnglish;
     return ControlUsage;
   }
   // Changing the list while the window has it open would be undone when it saves.
-  const bool changes = command == "apply" || command == "copy";
+  const bool changes = command == "apply" || command == "copy" || command == "import";
   if (changes && !services.ClaimSingleInstance()) {
     output.err += "Mailvane が起動しています\n";
     return ControlOtherInstance;
@@ -172,17 +244,24 @@ int Run(const std::vector<std::string>& args, RegistryHive& hive, FileSystem& fi
     output.out += model.Configs.Record(row).ConfigName + "\n";
     return ControlDone;
   }
-  if (args.size() < (command == "copy" ? 3u : 2u)) {
+  // Names and files, wherever the options stand among them.
+  std::vector<std::string> operands;
+  for (std::size_t i = 1; i < args.size(); ++i) {
+    if (args[i].rfind("--", 0) != 0) operands.push_back(args[i]);
+  }
+  if (operands.size() < (command == "copy" ? 2u : 1u)) {
     output.err += services.JapaneseUi() ? HelpJapanese : HelpEnglish;
     return ControlUsage;
   }
-  const int row = model.Configs.FindCaption(args[1]);
+  if (command == "export") return Export(model, services, operands[0], output);
+  if (command == "import") return Import(model, hive, files, operands[0], has("--replace"), output);
+  const int row = model.Configs.FindCaption(operands[0]);
   if (row == NoRow) {
-    output.err += "設定 \"" + args[1] + "\" が見つかりません\n";
+    output.err += "設定 \"" + operands[0] + "\" が見つかりません\n";
     return ControlNoSuchConfig;
   }
   if (command == "apply") return Apply(model, hive, services, row, has("--close"), has("--start"), output);
-  return Copy(model, hive, row, args[2], output);
+  return Copy(model, hive, row, operands[1], output);
 }
 
 }  // namespace

@@ -1,7 +1,9 @@
 // MVANECTL: the stored configurations from the command line, with the same routines
-// as the main window: list them, name the current one, apply one, copy one.
+// as the main window: list them, name the current one, apply one, copy one, and move
+// the list to and from a registry script.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -29,6 +31,7 @@ class ControlServices {
   virtual bool ClaimSingleInstance() = 0;
   virtual MailClientWindows& MailClient() = 0;
   virtual void RunProgram(const std::string& path) = 0;
+  virtual bool WriteWholeFile(const std::string& path, const std::vector<std::uint8_t>& bytes) = 0;
   virtual bool JapaneseUi() = 0;
 };
 

@@ -501,5 +501,30 @@ TEST_F(ControlRun, RefusalsChangeNothingAndSayWhyInTheirExitCodes) {
   EXPECT_EQ(Control(L"--help").code, 0u);
 }
 
+// The exported script is one the system's registry editor imports, and one MVANECTL
+// reads back: appended with clashing names numbered, or replacing the list.
+TEST_F(ControlRun, ExportedListImportsIntoTheRegistryEditorAndBack) {
+  const std::wstring script = root_ + L"\\list.reg";
+  ASSERT_EQ(Control(L"export \"" + script + L"\"").code, 0u);
+  const std::string listed = Control(L"list").out;
+
+  RegistryAccessor reg(hive_);
+  reg.SetRoot(RootKey::CurrentUser);
+  reg.DeleteTree(VersionedKey + "\\List");
+  RunningProgram regedit(L"/S \"" + script + L"\"", L"C:\\windows\\regedit.exe");
+  ASSERT_TRUE(regedit.Started());
+  EXPECT_EQ(regedit.WaitForExit(), 0u);
+  EXPECT_EQ(Control(L"list").out, listed);
+
+  ASSERT_EQ(Control(L"import \"" + script + L"\"").code, 0u);
+  const std::string root = Narrow(root_);
+  EXPECT_EQ(Control(L"list").out, listed + "  Main (2)\t" + root + "\\Main\tOffice\t30分おき\n  Other (2)\t" + root +
+                                      "\\Other\tHome\t10分おき\n");
+  ASSERT_EQ(Control(L"import --replace \"" + script + L"\"").code, 0u);
+  EXPECT_EQ(Control(L"list").out, listed);
+  EXPECT_EQ(Control(L"import \"" + root_ + L"\\missing.reg\"").code, 2u);
+  DeleteFileW(script.c_str());
+}
+
 }  // namespace
 }  // namespace mvane::testing
