@@ -36,6 +36,9 @@ struct MainModel {
   ConfigList Configs;
   // Stored configurations beyond the list's 65,535 rows: not shown, saved again.
   std::vector<TesselRegistry> SurplusConfigs;
+  // Loading stopped at a value of the wrong type: the rows hold only part of the
+  // stored list, so saving them would drop the rest.
+  bool ListReadPartly = false;
   std::string StatusLine;  // StatusBar1's simple text
   std::string MemoSig;     // the signature preview, lines separated by CR LF
   int SigTitleHeight = 25;

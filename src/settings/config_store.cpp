@@ -137,6 +137,7 @@ StatusWord LoadConfigList(RegistryHive& hive, FileSystem& files, MainModel& mode
   model.ClearSignaturePreview();
   model.Configs.Clear();
   model.SurplusConfigs.clear();
+  model.ListReadPartly = false;
   CachedFileChecks checks(files);
 
   const std::string listKey = ListToLoad(reg);
@@ -146,7 +147,12 @@ StatusWord LoadConfigList(RegistryHive& hive, FileSystem& files, MainModel& mode
     for (const std::string& entry : entries) {
       if (!reg.OpenPath(listKey + "\\" + entry, false)) continue;
       TesselRegistry config;
-      status |= ReadEntry(reg, config);
+      try {
+        status |= ReadEntry(reg, config);
+      } catch (const RegistryError&) {
+        model.ListReadPartly = true;
+        throw;
+      }
       if (model.Configs.IsFull()) {
         model.SurplusConfigs.push_back(std::move(config));
         continue;
@@ -178,6 +184,8 @@ StatusWord LoadConfigList(RegistryHive& hive, FileSystem& files, MainModel& mode
 }
 
 StatusWord SaveConfigList(RegistryHive& hive, const MainModel& model) {
+  // The stored list stays as it is rather than lose the entries never read.
+  if (model.ListReadPartly) return StatusStoredDataIncomplete;
   RegistryAccessor reg(hive);
   reg.SetRoot(RootKey::CurrentUser);
 

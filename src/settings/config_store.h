@@ -23,6 +23,7 @@ StatusWord LoadConfigList(RegistryHive& hive, FileSystem& files, MainModel& mode
 // Replaces the stored list with the model's rows. The new list is written beside the
 // old one and renamed into its place only when complete, so a failure at any point
 // leaves either list whole for the next load. A failed write raises RegistryError.
+// A list that could be read only in part is not saved: the stored one stays whole.
 StatusWord SaveConfigList(RegistryHive& hive, const MainModel& model);
 
 }  // namespace mvane

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "list/startup.h"
+#include "settings/apply_config.h"
 #include "settings/config_store.h"
 #include "unit/mail_client_fixture.h"
 
@@ -183,6 +184,30 @@ TEST(ConfigStore, WrongTypedValueStopsTheLoadWithItsError) {
   PutText(s.hive, ListPath + "\\00000002", "Poll For Mail", "30");
   EXPECT_THROW(s.Load(), RegistryError);
   EXPECT_EQ(s.Names(), (std::vector<std::string>{"one"}));
+
+  // Saving what was read would drop "two": the stored list stays as it is.
+  EXPECT_EQ(SaveConfigList(s.hive, s.model), StatusStoredDataIncomplete);
+  EXPECT_EQ(s.Entries(), (std::vector<std::string>{"00000001", "00000002"}));
+}
+
+// Windows allows any character in these values, not only those of the Japanese code
+// page: they are stored and applied unchanged.
+TEST(ConfigStore, TextsBeyondTheJapaneseCodePageRoundTripThroughStoreAndApply) {
+  Store s;
+  s.files.AddFolder("C:\\Mail\\Café 中文 😀");
+  TesselRegistry config = Config("Café 中文 😀", "C:\\Mail\\Café 中文 😀");
+  config.SignatureText = "Ünïcödé ✓\r\n𠮷野家";
+  config.SignatureType = 0x10001;
+  s.Save({config});
+  ASSERT_EQ(s.Load(), 0u);
+  ASSERT_EQ(s.model.Configs.Count(), 1);
+  EXPECT_EQ(s.model.Configs.Record(0), config);
+
+  ApplyConfig(s.hive, config, *s.model.SystemSettings, s.model.Accounts.ListBoxAccount);
+  std::unique_ptr<SystemRegistry> applied;
+  ReadSystemSettings(s.hive, applied);
+  EXPECT_EQ(applied->StoreRoot, config.StoreRoot);
+  EXPECT_EQ(applied->SignatureText, config.SignatureText);
 }
 
 TEST(ConfigStore, EntriesBeyondTheTableAreKeptAndSavedAgain) {
