@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <map>
 
 #include "list/exit_flow.h"
@@ -202,27 +203,44 @@ TEST(UpdateAndExit, OutcomesFollowTheMailClientTheDialogAndTheMarkedRow) {
 }
 
 // Each write of applying and saving fails in turn: the mail client keeps all its old
-// values or takes all the new ones, and the stored list is the old one or the new one.
+// values or takes all the new ones, and the stored list is the old one or the new one,
+// every configuration in it.
 TEST(UpdateAndExit, FailedWriteLeavesTheMailClientAndTheListWhole) {
+  const std::vector<std::string> oldList{"Work", "Broken"};
+  const std::vector<std::string> newList{"Work", "Broken", "Added"};
+  int swept = 0;
+  int survived = 0;
+  int lost = 0;
   for (int failing = 1;; ++failing) {
     ExitSetup setup({0});
     RecordingExit services;
     setup.hive.FailWrite(failing);
     try {
       UpdateAndExit(setup.model, setup.hive, services);
-      EXPECT_GT(failing, 10);  // every write of the apply and the save was swept
-      break;
+      break;  // the write to fail is beyond the last one: every write was swept
     } catch (const RegistryError&) {
     }
+    ++swept;
     RegistryAccessor reg(setup.hive);
     reg.SetRoot(RootKey::CurrentUser);
     reg.OpenPath(MailKey, false);
     const bool applied = setup.StoreRoot() == "C:\\Mail\\Work";
-    EXPECT_EQ(reg.ReadNumber("Poll For Mail"), applied ? 600000 : 1800000) << "write " << failing;
-    const int rows = setup.StoredRows();
-    EXPECT_TRUE(rows == 2 || rows == 3) << "write " << failing;
+    const bool mailClientWhole = reg.ReadNumber("Poll For Mail") == (applied ? 600000 : 1800000);
+    MainModel loaded;
+    LoadConfigList(setup.hive, setup.files, loaded);
+    std::vector<std::string> names;
+    for (int row = 0; row < loaded.Configs.Count(); ++row) names.push_back(loaded.Configs.Record(row).ConfigName);
+    const bool listWhole = names == oldList || names == newList;
+    if (names.size() < oldList.size()) lost += static_cast<int>(oldList.size() - names.size());
+    EXPECT_TRUE(mailClientWhole) << "write " << failing;
+    EXPECT_TRUE(listWhole) << "write " << failing;
     EXPECT_EQ(services.starts, 0);
+    if (mailClientWhole && listWhole) ++survived;
   }
+  EXPECT_GT(swept, 10);
+  EXPECT_EQ(lost, 0);
+  std::printf("update-and-exit fault sweep: %d writes swept, %d failures survived, %d configurations lost\n", swept,
+              survived, lost);
 }
 
 TEST(ExitChoice, StoredOneStartsAnythingElseDoesNot) {
