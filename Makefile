@@ -1,4 +1,4 @@
-.PHONY: test demo bench setup build clean
+.PHONY: test demo bench fuzz setup build clean
 
 test: setup
 	scripts/test-all
@@ -8,6 +8,9 @@ demo: setup
 
 bench: setup
 	scripts/bench
+
+fuzz: setup
+	scripts/fuzz
 
 setup:
 	scripts/setup
