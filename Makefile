@@ -1,4 +1,4 @@
-.PHONY: test demo bench fuzz setup build clean
+.PHONY: test demo bench fuzz package package-test setup build clean
 
 test: setup
 	scripts/test-all
@@ -11,6 +11,12 @@ bench: setup
 
 fuzz: setup
 	scripts/fuzz
+
+package: setup
+	scripts/package
+
+package-test: setup
+	scripts/package-test
 
 setup:
 	scripts/setup
