@@ -183,7 +183,7 @@ int Import(MainModel& model, RegistryHive& hive, FileSystem& files, const std::s
   }
   MemoryHive script;
   std::string error;
-  if (!ParseRegistryScript(DecodeScriptFile(*bytes), script, error)) {
+  if (!ParseRegistryScript(DecodeTextFile(*bytes, files), script, error)) {
     output.err += path + ": " + error + "\n";
     return ControlUsage;
   }
@@ -211,19 +211,37 @@ int Import(MainModel& model, RegistryHive& hive, FileSystem& files, const std::s
   return ControlDone;
 }
 
+const char* Help(ControlServices& services) { return services.JapaneseUi() ? HelpJapanese : HelpEnglish; }
+
+// A mistake on the command line: the help goes to stderr.
+int Usage(ControlServices& services, ControlOutput& output) {
+  output.err += Help(services);
+  return ControlUsage;
+}
+
+// The names and files each command needs before its options are looked at.
+int OperandsNeeded(const std::string& command) {
+  if (command == "list" || command == "current") return 0;
+  if (command == "apply" || command == "export" || command == "import") return 1;
+  if (command == "copy") return 2;
+  return -1;  // no such command
+}
+
 int Run(const std::vector<std::string>& args, RegistryHive& hive, FileSystem& files, ControlServices& services,
         ControlOutput& output) {
   const auto has = [&](const char* option) { return std::find(args.begin(), args.end(), option) != args.end(); };
   const std::string command = args.empty() ? "" : args[0];
-  if (command.empty() || command == "--help" || command == "/?" || command == "-h") {
-    (command.empty() ? output.err : output.out) += services.JapaneseUi() ? HelpJapanese : HelpEnglish;
-    return command.empty() ? ControlUsage : ControlDone;
+  if (command == "--help" || command == "/?" || command == "-h") {
+    output.out += Help(services);
+    return ControlDone;
   }
-  if (command != "list" && command != "current" && command != "apply" && command != "copy" && command != "export" &&
-      command != "import") {
-    output.err += services.JapaneseUi() ? HelpJapanese : HelpEnglish;
-    return ControlUsage;
+  // Names and files, wherever the options stand among them.
+  std::vector<std::string> operands;
+  for (std::size_t i = 1; i < args.size(); ++i) {
+    if (args[i].rfind("--", 0) != 0) operands.push_back(args[i]);
   }
+  const int needed = OperandsNeeded(command);
+  if (needed < 0 || operands.size() < static_cast<std::size_t>(needed)) return Usage(services, output);
   // Changing the list while the window has it open would be undone when it saves.
   const bool changes = command == "apply" || command == "copy" || command == "import";
   if (changes && !services.ClaimSingleInstance()) {
@@ -243,15 +261,6 @@ int Run(const std::vector<std::string>& args, RegistryHive& hive, FileSystem& fi
     if (row == NoRow) return ControlNoMatch;
     output.out += model.Configs.Record(row).ConfigName + "\n";
     return ControlDone;
-  }
-  // Names and files, wherever the options stand among them.
-  std::vector<std::string> operands;
-  for (std::size_t i = 1; i < args.size(); ++i) {
-    if (args[i].rfind("--", 0) != 0) operands.push_back(args[i]);
-  }
-  if (operands.size() < (command == "copy" ? 2u : 1u)) {
-    output.err += services.JapaneseUi() ? HelpJapanese : HelpEnglish;
-    return ControlUsage;
   }
   if (command == "export") return Export(model, services, operands[0], output);
   if (command == "import") return Import(model, hive, files, operands[0], has("--replace"), output);

@@ -202,8 +202,7 @@ bool ParseRegistryScript(const std::string& text, RegistryHive& into, std::strin
   };
   std::size_t i = 0;
   while (i < lines.size() && lines[i].second.find_first_not_of(" \t") == std::string::npos) ++i;
-  std::string header = i < lines.size() ? lines[i].second : "";
-  if (header.rfind("\xEF\xBB\xBF", 0) == 0) header.erase(0, 3);
+  const std::string header = i < lines.size() ? lines[i].second : "";
   if (header != Header) return fail(i < lines.size() ? lines[i].first : 1, std::string("\"") + Header + "\" がありません");
 
   KeyHandle key = 0;  // 0: values here belong to no list entry
@@ -240,15 +239,6 @@ bool ParseRegistryScript(const std::string& text, RegistryHive& into, std::strin
   }
   if (key) into.CloseKey(key);
   return true;
-}
-
-std::string DecodeScriptFile(const std::vector<std::uint8_t>& bytes) {
-  if (bytes.size() >= 2 && bytes[0] == 0xFF && bytes[1] == 0xFE) {
-    std::u16string units;
-    for (std::size_t i = 2; i + 1 < bytes.size(); i += 2) units += static_cast<char16_t>(bytes[i] | (bytes[i + 1] << 8));
-    return Utf16ToUtf8(units);
-  }
-  return std::string(bytes.begin(), bytes.end());
 }
 
 std::vector<std::uint8_t> EncodeScriptFile(const std::string& text) {

@@ -21,9 +21,8 @@ std::string ExportRegistryScript(const MainModel& model);
 // cannot be read.
 bool ParseRegistryScript(const std::string& text, RegistryHive& into, std::string& error);
 
-// A script file's bytes as text: UTF-16LE after its byte-order mark, otherwise UTF-8.
-std::string DecodeScriptFile(const std::vector<std::uint8_t>& bytes);
-// The text as the registry editor writes it: UTF-16LE with its byte-order mark.
+// A script file's bytes are read as text with DecodeTextFile (its byte-order mark, or
+// UTF-8, or the ANSI code page of an older script). The text as the registry editor writes it: UTF-16LE with its byte-order mark.
 std::vector<std::uint8_t> EncodeScriptFile(const std::string& text);
 
 }  // namespace mvane

@@ -50,7 +50,7 @@ TEST(RegistryScript, EveryValueComesBackThroughTheFileFormat) {
   MemoryFileSystem files;
   files.AddFolder("C:\\Mail\\会社");
   files.AddTextFile("\\\\server\\share\\book.wab", "");
-  const std::vector<TesselRegistry> back = Imported(DecodeScriptFile(file), files);
+  const std::vector<TesselRegistry> back = Imported(DecodeTextFile(file, files), files);
   ASSERT_EQ(back.size(), 2u);
   EXPECT_EQ(back[0], plain);
   EXPECT_EQ(back[1], wide);

@@ -3,6 +3,12 @@
 #include "platform/win32/wide.h"
 
 namespace mvane {
+namespace {
+
+constexpr const wchar_t* MainWindowClass = L"ThorBrowserWndClass";
+constexpr const wchar_t* NoteWindowClass = L"ATH_Note";
+
+}  // namespace
 
 MailClientWindows::Window Win32MailClientWindows::Found(HWND window) {
   if (!window) return 0;
@@ -13,10 +19,10 @@ MailClientWindows::Window Win32MailClientWindows::Found(HWND window) {
 }
 
 MailClientWindows::Window Win32MailClientWindows::FindMain() {
-  return Found(FindWindowW(L"ThorBrowserWndClass", nullptr));
+  return Found(FindWindowW(MainWindowClass, nullptr));
 }
 
-MailClientWindows::Window Win32MailClientWindows::FindNote() { return Found(FindWindowW(L"ATH_Note", nullptr)); }
+MailClientWindows::Window Win32MailClientWindows::FindNote() { return Found(FindWindowW(NoteWindowClass, nullptr)); }
 
 bool Win32MailClientWindows::SendClose(Window window) {
   DWORD_PTR result = 0;
@@ -31,7 +37,7 @@ bool Win32MailClientWindows::WaitUntilGone() {
     const ULONGLONG now = GetTickCount64();
     return now >= deadline ? DWORD{0} : static_cast<DWORD>(deadline - now);
   };
-  while (FindWindowW(L"ThorBrowserWndClass", nullptr) || FindWindowW(L"ATH_Note", nullptr)) {
+  while (FindWindowW(MainWindowClass, nullptr) || FindWindowW(NoteWindowClass, nullptr)) {
     if (remaining() == 0) return false;
     Sleep(50);
   }

@@ -8,7 +8,6 @@
 
 #include "platform/win32/wide.h"
 #include "ui/form/choosers.h"
-#include "ui/form/help.h"
 #include "ui/resource.h"
 
 namespace mvane::ui {
@@ -311,16 +310,10 @@ StatusWord TForm2::ValidateInput() {
 }
 
 void TForm2::OnShow() {
+  closedByButton_ = false;
   initialName_ = Text(IDC_EditF2Name);
   SetFocus(Control(IDC_EditF2Name));
   ShowPage(GeneralPage);
-}
-
-int TForm2::ShowAt(const std::string& caption, int left, int top) {
-  SetWindowTextW(Handle(), Wide(caption).c_str());
-  SetWindowPos(Handle(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  closedByButton_ = false;
-  return ShowModal();
 }
 
 void TForm2::ButtonF2OKClick() {
@@ -426,11 +419,6 @@ LRESULT TForm2::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_TIMER:
       if (wParam == TimerF2) TimerF2Timer();
       return 0;
-    case WM_HELP: {
-      const auto* info = reinterpret_cast<const HELPINFO*>(lParam);
-      if (info->dwContextId) OpenHelp(static_cast<int>(info->dwContextId));
-      return TRUE;
-    }
   }
   return Form::OnMessage(message, wParam, lParam);
 }

@@ -27,9 +27,7 @@ class TForm2 : public Form {
   void SetValues(const EditorValues& values);
   std::string IntervalText() const;
 
-  // Shows the dialog at a top-left corner with the caption; 1 for OK, 2 otherwise.
-  int ShowAt(const std::string& caption, int left, int top);
-  // Whether the last use ended with OK or Cancel (not the close box): the caller then
+  // Shown with ShowModalCentredOn: 1 for OK, 2 otherwise. Whether the last use ended with OK or Cancel (not the close box): the caller then
   // gives the focus back to its list.
   bool ClosedByButton() const { return closedByButton_; }
 

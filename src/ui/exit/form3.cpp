@@ -3,7 +3,6 @@
 #include "common/message_box_layout.h"
 #include "platform/win32/wide.h"
 #include "settings/exit_choice.h"
-#include "ui/form/help.h"
 #include "ui/resource.h"
 
 namespace mvane::ui {
@@ -36,12 +35,6 @@ void TForm3::FormCreate() {
                    start ? IDC_RadioButtonF3ExecOE : IDC_RadioButtonF3NotExecOE);
 }
 
-int TForm3::ShowAt(int left, int top) {
-  SetWindowTextW(Handle(), L"Mailvane の終了");
-  SetWindowPos(Handle(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  return ShowModal();
-}
-
 void TForm3::ButtonF3OKClick() {
   const bool start = IsDlgButtonChecked(Handle(), IDC_RadioButtonF3ExecOE) == BST_CHECKED;
   // Set the result first: a key that cannot be written leaves the choice unstored,
@@ -60,11 +53,6 @@ LRESULT TForm3::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       if (HIWORD(wParam) == BN_CLICKED && LOWORD(wParam) == IDC_ButtonF3OK) ButtonF3OKClick();
       if (HIWORD(wParam) == BN_CLICKED && LOWORD(wParam) == IDC_ButtonF3Cancel) SetModalResult(ResultCancel);
       return 0;  // Esc (IDCANCEL) is not bound to Cancel
-    case WM_HELP: {
-      const auto* info = reinterpret_cast<const HELPINFO*>(lParam);
-      if (info->dwContextId) OpenHelp(static_cast<int>(info->dwContextId));
-      return TRUE;
-    }
   }
   return Form::OnMessage(message, wParam, lParam);
 }

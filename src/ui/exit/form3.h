@@ -9,11 +9,9 @@ namespace mvane::ui {
 
 class TForm3 : public Form {
  public:
+  // Shown with ShowModalCentredOn: 6 start the mail client afterwards, 7 do not,
+  // 2 cancelled.
   TForm3(HWND owner, RegistryHive& hive);
-
-  // Shows the dialog at a top-left corner: 6 start the mail client afterwards, 7 do
-  // not, 2 cancelled.
-  int ShowAt(int left, int top);
 
  protected:
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

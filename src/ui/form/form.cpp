@@ -7,6 +7,7 @@
 #include "platform/win32/error_report.h"
 #include "platform/win32/startup_services.h"
 #include "platform/win32/wide.h"
+#include "ui/form/help.h"
 
 namespace mvane::ui {
 namespace {
@@ -15,6 +16,21 @@ namespace {
 HFONT CreateFormFont(const Scaler& scale) {
   return CreateFontW(-scale(12), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS,
                      CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, L"ＭＳ Ｐゴシック");
+}
+
+// Registers a window class of the program once; later calls find it registered.
+void RegisterClassOnce(const wchar_t* className, WNDPROC procedure, HICON icon) {
+  WNDCLASSEXW windowClass{};
+  windowClass.cbSize = sizeof windowClass;
+  if (GetClassInfoExW(GetModuleHandleW(nullptr), className, &windowClass)) return;
+  windowClass.style = CS_DBLCLKS;
+  windowClass.lpfnWndProc = procedure;
+  windowClass.hInstance = GetModuleHandleW(nullptr);
+  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  windowClass.hIcon = icon;
+  windowClass.lpszClassName = className;
+  RegisterClassExW(&windowClass);
 }
 
 int ScreenDpi() {
@@ -41,23 +57,9 @@ Form::~Form() {
   if (font_) DeleteObject(font_);
 }
 
-void Form::RegisterFormClass() {
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof windowClass;
-  if (GetClassInfoExW(GetModuleHandleW(nullptr), className_, &windowClass)) return;
-  windowClass.style = CS_DBLCLKS;
-  windowClass.lpfnWndProc = WindowProc;
-  windowClass.hInstance = GetModuleHandleW(nullptr);
-  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  windowClass.hIcon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1));
-  windowClass.lpszClassName = className_;
-  RegisterClassExW(&windowClass);
-}
-
 void Form::CreateForm(HWND owner, DWORD style, DWORD exStyle, int left, int top, int clientWidth, int clientHeight,
                       const std::string& caption) {
-  RegisterFormClass();
+  RegisterClassOnce(className_, WindowProc, LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1)));
   font_ = CreateFormFont(scale_);
   RECT outer{0, 0, scale_(clientWidth), scale_(clientHeight)};
   AdjustWindowRectEx(&outer, style, FALSE, exStyle);
@@ -100,22 +102,10 @@ LRESULT CALLBACK PageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam)
 
 constexpr const wchar_t* PageClassName = L"TTabSheet";
 
-void RegisterPageClass() {
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof windowClass;
-  if (GetClassInfoExW(GetModuleHandleW(nullptr), PageClassName, &windowClass)) return;
-  windowClass.lpfnWndProc = PageProc;
-  windowClass.hInstance = GetModuleHandleW(nullptr);
-  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  windowClass.lpszClassName = PageClassName;
-  RegisterClassExW(&windowClass);
-}
-
 }  // namespace
 
 HWND Form::AddPage(HWND tabControl) {
-  RegisterPageClass();
+  RegisterClassOnce(PageClassName, PageProc, nullptr);
   RECT area;
   GetClientRect(tabControl, &area);
   TabCtrl_AdjustRect(tabControl, FALSE, &area);
@@ -153,6 +143,12 @@ LRESULT Form::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case DM_GETDEFID:
       if (const int id = DefaultButton()) return MAKELRESULT(id, DC_HASDEFID);
       return 0;
+    case WM_HELP: {
+      const auto* info = reinterpret_cast<const HELPINFO*>(lParam);
+      const int context = info->dwContextId ? static_cast<int>(info->dwContextId) : DefaultHelpContext();
+      if (context) OpenHelp(context);
+      return TRUE;
+    }
   }
   return DefWindowProcW(hwnd_, message, wParam, lParam);
 }
@@ -184,6 +180,15 @@ int Form::ShowModal() {
   ShowWindow(hwnd_, SW_HIDE);
   inModalLoop_ = false;
   return modalResult_;
+}
+
+int Form::ShowModalCentredOn(ScreenPoint centre, const std::string& caption) {
+  SetWindowTextW(hwnd_, Wide(caption).c_str());
+  RECT outer;
+  GetWindowRect(hwnd_, &outer);
+  const Placement at = CentredOn(centre, outer.bottom - outer.top, outer.right - outer.left);
+  SetWindowPos(hwnd_, nullptr, at.Left, at.Top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  return ShowModal();
 }
 
 int RunMessageLoop() {

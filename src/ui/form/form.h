@@ -9,6 +9,8 @@
 #include <map>
 #include <string>
 
+#include "common/placement.h"
+
 namespace mvane::ui {
 
 // Runs an event handler; an error that escapes it is shown as the standard error
@@ -51,6 +53,8 @@ class Form {
   // Shows the form modally over its owner, which is disabled meanwhile, and returns
   // the modal result: what a handler set, or 2 when the form was closed.
   int ShowModal();
+  // Sets the caption, centres the form on the point and shows it modally.
+  int ShowModalCentredOn(ScreenPoint centre, const std::string& caption);
   void SetModalResult(int result) { modalResult_ = result; }
 
  protected:
@@ -69,10 +73,11 @@ class Form {
   virtual void OnShow() {}
   // The control that Enter presses (DM_GETDEFID); 0 for none.
   virtual int DefaultButton() const { return 0; }
+  // The help topic when the control asked for help has none of its own; 0 for none.
+  virtual int DefaultHelpContext() const { return 0; }
 
  private:
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-  void RegisterFormClass();
 
   const wchar_t* className_;
   HWND hwnd_ = nullptr;

@@ -410,14 +410,10 @@ void TForm1::SetEditor(TForm2* form2) {
   form2_->SetRows(&model_.Configs);
 }
 
-// Places the editor on the middle of the window and shows it with the values; on OK
-// the values it ends with are read back into them.
+// Shows the editor with the values, centred on the window; true on OK.
 bool TForm1::ShowEditor(const EditorValues& values) {
   form2_->SetValues(values);
-  RECT dialog;
-  GetWindowRect(form2_->Handle(), &dialog);
-  const Placement at = CentredOn(Centre(), dialog.bottom - dialog.top, dialog.right - dialog.left);
-  const bool ok = form2_->ShowAt("設定", at.Left, at.Top) == 1;
+  const bool ok = form2_->ShowModalCentredOn(Centre(), "設定") == 1;
   if (form2_->ClosedByButton()) SetFocus(listView_);
   return ok;
 }
@@ -467,6 +463,8 @@ void TForm1::ButtonDeleteConfigClick() {
 
 void TForm1::ButtonHelpClick() { OpenHelp(0); }
 
+int TForm1::DefaultHelpContext() const { return HelpContextMain; }
+
 // CloseRunningOutlookExpress, with its question centred on this window.
 CloseOutcome TForm1::CloseMailClient() {
   Win32MailClientWindows windows;
@@ -477,11 +475,7 @@ CloseOutcome TForm1::CloseMailClient() {
 }
 
 int TForm1::ShowExitDialog() {
-  if (!form3_) return ResultCancel;
-  RECT dialog;
-  GetWindowRect(form3_->Handle(), &dialog);
-  const Placement at = CentredOn(Centre(), dialog.bottom - dialog.top, dialog.right - dialog.left);
-  return form3_->ShowAt(at.Left, at.Top);
+  return form3_ ? form3_->ShowModalCentredOn(Centre(), "Mailvane の終了") : ResultCancel;
 }
 
 void TForm1::ShowMessage(const std::string& text, const std::string& caption) {
@@ -668,11 +662,6 @@ LRESULT TForm1::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
       }
       break;
-    case WM_HELP: {
-      const auto* info = reinterpret_cast<const HELPINFO*>(lParam);
-      OpenHelp(info->dwContextId ? static_cast<int>(info->dwContextId) : HelpContextMain);
-      return TRUE;
-    }
     case WM_DISPLAYCHANGE:
       DisplayChanged(LOWORD(lParam), HIWORD(lParam));
       return 0;

@@ -39,6 +39,7 @@ class TForm1 : public Form, private ExitServices {
 
  protected:
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  int DefaultHelpContext() const override;
 
  private:
   void CreateToolbar();
